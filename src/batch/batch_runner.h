@@ -1,0 +1,72 @@
+#pragma once
+
+#include "batch_form.h"
+#include "control/experiment.h"
+#include "core/model_record.h"
+#include "script.h"
+#include "view/track_store.h"
+
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kvor {
+
+// A script line that could not be understood, with its number (from 1).
+struct BadScriptLine {
+    std::size_t lineNumber;
+    std::string reason;
+};
+
+// Runs a batch script against the engine as a user would work the window. Whatever the window
+// would show goes to `out` as it happens: a message box as "message<TAB>text", a text printed on
+// a picture as "picture1<TAB>text", a line break inside a text as the two characters \n.
+//
+// A command that enters the run loop returns when the run ends. While a run is active the
+// following commands are taken at the run loop's event processing, in order, up to the next
+// "run N", which defers the next command by N screen updates.
+class BatchRunner {
+public:
+    BatchRunner(std::ostream& out, ExperimentSettings settings);
+    ~BatchRunner();
+
+    // Runs the script's lines. Throws BadScriptLine at the first line that cannot be understood;
+    // the lines before it have run, none after it.
+    void run(std::vector<std::string> lines);
+
+    // Executes one command now, as the user would.
+    void execute(const ScriptCommand& command);
+
+    ModelRecord& record() { return record_; }
+    BatchForm& form() { return form_; }
+    Experiment& experiment();
+
+private:
+    class Surfaces;
+    class Platform;
+    friend class Platform;
+
+    // Takes the commands due at this event processing of the active run.
+    void commandsDuringRun();
+    // The next command of the script, or nothing when it has run out.
+    std::optional<ScriptCommand> nextCommand();
+
+    std::ostream& out_;
+    ModelRecord record_;
+    TrackStore track_;
+    BatchForm form_;
+    std::unique_ptr<Surfaces> surfaces_;
+    std::unique_ptr<Platform> platform_;
+    std::unique_ptr<Experiment> experiment_;
+
+    std::vector<std::string> lines_;
+    std::size_t next_ = 0;
+    long deferredUpdates_ = 0;
+    bool answerYes_ = true;
+};
+
+// A text for one output line: a line break becomes the two characters \n.
+std::string EscapedLine(std::string_view text);
+
+} // namespace kvor

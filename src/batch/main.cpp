@@ -1,0 +1,69 @@
+// kvor3m-batch SCRIPT: runs the impact simulator without a window, the script playing the user.
+// SCRIPT is a file, or - for standard input. See README.md for the commands.
+
+#include "batch_runner.h"
+
+#include <clocale>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The decimal separator of the user's locale, as the window would show numbers.
+char localeDecimalSeparator() {
+    char separator = '.';
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point && (point[0] == '.' || point[0] == ',') && point[1] == '\0') separator = point[0];
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separator;
+}
+
+// The data file "kvor.dat" beside the executable.
+std::filesystem::path defaultDataFile() {
+    std::error_code error;
+    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return "kvor.dat";
+    return executable.parent_path() / "kvor.dat";
+}
+
+std::vector<std::string> readLines(std::istream& in) {
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
+    return lines;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: kvor3m-batch SCRIPT   (SCRIPT is a file, or - for standard input)\n";
+        return 2;
+    }
+    const std::string script = argv[1];
+    std::vector<std::string> lines;
+    if (script == "-") {
+        lines = readLines(std::cin);
+    } else {
+        std::ifstream file(script);
+        if (!file) {
+            std::cerr << "kvor3m-batch: cannot read " << script << '\n';
+            return 2;
+        }
+        lines = readLines(file);
+    }
+
+    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), defaultDataFile()});
+    try {
+        runner.run(std::move(lines));
+    } catch (const kvor::BadScriptLine& bad) {
+        std::cout.flush();
+        std::cerr << "kvor3m-batch: line " << bad.lineNumber << ": " << bad.reason << '\n';
+        return 2;
+    }
+    return 0;
+}

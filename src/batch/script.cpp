@@ -1,0 +1,163 @@
+#include "script.h"
+
+#include <array>
+#include <charconv>
+#include <utility>
+#include <vector>
+
+namespace kvor {
+
+namespace {
+
+// The captions by which the boxes can be named, input boxes first so that they win where a
+// panel box shows the same quantity. The exponent boxes have no caption of their own.
+constexpr std::array<std::pair<std::string_view, TextBox>, 49> kBoxCaptions{{
+    {"m10", Text1},   {"q1", Text2},    {"D1", Text3},     {"C1", Text4},       {"Kj1", Text5},
+    {"Ks", Text6},    {"VX1", Text7},   {"VY1", Text8},    {"X1", Text9},       {"Y1", Text10},
+    {"m20", Text11},  {"q2", Text12},   {"D2", Text13},    {"C2", Text14},      {"Kj2", Text15},
+    {"L2", Text16},   {"VX2", Text17},  {"VY2", Text18},   {"X2", Text19},      {"Y2", Text20},
+    {"MF", Text26},   {"Mx", Text29},   {"Mv", Text30},    {"Mt", Text51},      {"шаг", Text54},
+    {"h", Text54},    {"NC0", Text55},  {"NCOfile", Text57}, {"NC0file", Text57}, {"MFq", Text61},
+    {"Угол2", Text64}, {"Fc+Fj", Text41}, {"Fs", Text42},  {"Fm", Text43},      {"Fq", Text44},
+    {"V1,FX", Text35}, {"V2,FY", Text36}, {"Ew", Text45},  {"Ev", Text46},      {"w1", Text37},
+    {"w2", Text38},   {"Es", Text47},   {"Ej", Text48},    {"Em", Text49},      {"Eq", Text50},
+    {"KD0", Text52},  {"KD", Text53},   {"E0", Text62},    {"E", Text63},
+}};
+
+constexpr std::array<std::pair<std::string_view, CheckBox>, 5> kCheckCaptions{{
+    {"Лоренц", Check1}, {"Запись", Check2}, {"m1,m2", Check9}, {"FX,FY", Check10}, {"+Fm", Check13},
+}};
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && (isBlank(s.back()) || s.back() == '\r')) s.remove_suffix(1);
+    return s;
+}
+
+// The next word of `rest`, consumed with the blanks before it.
+std::string_view nextWord(std::string_view& rest) {
+    while (!rest.empty() && isBlank(rest.front())) rest.remove_prefix(1);
+    std::size_t n = 0;
+    while (n < rest.size() && !isBlank(rest[n])) ++n;
+    const std::string_view word = rest.substr(0, n);
+    rest.remove_prefix(n);
+    return word;
+}
+
+// The words after the command, up to a comment.
+std::vector<std::string_view> arguments(std::string_view rest) {
+    std::vector<std::string_view> words;
+    for (std::string_view w = nextWord(rest); !w.empty() && w.front() != '#'; w = nextWord(rest)) words.push_back(w);
+    return words;
+}
+
+std::optional<int> numberedControl(std::string_view name, std::string_view prefix, int count) {
+    if (!name.starts_with(prefix) || name.size() == prefix.size() || name[prefix.size()] == '0') return std::nullopt;
+    int n = 0;
+    const auto [end, error] = std::from_chars(name.data() + prefix.size(), name.data() + name.size(), n);
+    if (error != std::errc{} || end != name.data() + name.size() || n < 1 || n > count) return std::nullopt;
+    return n;
+}
+
+[[noreturn]] void fail(std::string reason) { throw ScriptError{std::move(reason)}; }
+
+void expectArguments(const std::vector<std::string_view>& args, std::size_t n, std::string_view usage) {
+    if (args.size() != n) fail("expected: " + std::string(usage));
+}
+
+} // namespace
+
+std::optional<TextBox> TextBoxByName(std::string_view name) {
+    if (const auto n = numberedControl(name, "Text", kTextBoxCount)) return static_cast<TextBox>(*n);
+    for (const auto& [caption, box] : kBoxCaptions)
+        if (caption == name) return box;
+    return std::nullopt;
+}
+
+std::optional<CheckBox> CheckBoxByName(std::string_view name) {
+    if (const auto n = numberedControl(name, "Check", kCheckBoxCount)) return static_cast<CheckBox>(*n);
+    for (const auto& [caption, box] : kCheckCaptions)
+        if (caption == name) return box;
+    return std::nullopt;
+}
+
+std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string_view rest = line;
+    const std::string_view word = nextWord(rest);
+    if (word.empty() || word.front() == '#') return std::nullopt;
+
+    using Kind = ScriptCommand::Kind;
+    ScriptCommand c;
+    if (word == "set") {
+        c.kind = Kind::Set;
+        const std::string_view name = nextWord(rest);
+        if (name.empty()) fail("expected: set NAME TEXT");
+        const auto box = TextBoxByName(name);
+        if (!box) fail("no text box is called " + std::string(name));
+        c.box = *box;
+        if (!rest.empty()) rest.remove_prefix(1);  // the blank between NAME and TEXT
+        c.text = std::string(rest);
+        return c;
+    }
+    if (word == "data") {
+        c.kind = Kind::Data;
+        c.text = std::string(trimmed(rest));
+        if (c.text.empty()) fail("expected: data FILE");
+        return c;
+    }
+
+    const auto args = arguments(rest);
+    const std::pair<std::string_view, Kind> buttons[] = {
+        {"start", Kind::Start},     {"stop", Kind::Stop}, {"continue", Kind::Continue}, {"steps", Kind::Steps},
+        {"reverse", Kind::Reverse}, {"show", Kind::Show}, {"print", Kind::Print},
+    };
+    for (const auto& [name, kind] : buttons) {
+        if (word == name) {
+            expectArguments(args, 0, name);
+            c.kind = kind;
+            return c;
+        }
+    }
+    if (word == "variant") {
+        expectArguments(args, 1, "variant ball-ball|ball-rod");
+        c.kind = Kind::Variant;
+        if (args[0] == "ball-ball")
+            c.variant = OptionButton::Option1;
+        else if (args[0] == "ball-rod")
+            c.variant = OptionButton::Option2;
+        else
+            fail("expected: variant ball-ball|ball-rod");
+        return c;
+    }
+    if (word == "check") {
+        expectArguments(args, 2, "check NAME on|off");
+        c.kind = Kind::Check;
+        const auto box = CheckBoxByName(args[0]);
+        if (!box) fail("no check box is called " + std::string(args[0]));
+        c.check = *box;
+        if (args[1] != "on" && args[1] != "off") fail("expected: check NAME on|off");
+        c.on = args[1] == "on";
+        return c;
+    }
+    if (word == "run") {
+        expectArguments(args, 1, "run N");
+        c.kind = Kind::Run;
+        const auto [end, error] = std::from_chars(args[0].data(), args[0].data() + args[0].size(), c.count);
+        if (error != std::errc{} || end != args[0].data() + args[0].size() || c.count < 0)
+            fail("expected: run N, with N a whole number of screen updates");
+        return c;
+    }
+    if (word == "answer") {
+        expectArguments(args, 1, "answer yes|no");
+        c.kind = Kind::Answer;
+        if (args[0] != "yes" && args[0] != "no") fail("expected: answer yes|no");
+        c.on = args[0] == "yes";
+        return c;
+    }
+    fail("unknown command " + std::string(word));
+}
+
+} // namespace kvor

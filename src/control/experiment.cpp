@@ -1,0 +1,79 @@
+#include "experiment.h"
+
+#include "core/fp_exceptions.h"
+#include "core/number_text.h"
+#include "messages.h"
+#include "presets.h"
+#include "view/body_drawing.h"
+#include "view/time_graph_view.h"
+#include "view/trajectory_view.h"
+
+namespace kvor {
+
+namespace {
+
+// Takes every drawing and draws nothing: a dry run that checks the coordinates of a drawing
+// before anything of it reaches a picture.
+class DryRunCanvas final : public Canvas {
+public:
+    void clear() override {}
+    void setScale(float, float, float, float) override {}
+    void line(float, float, float, float, Rgb) override {}
+    void circle(float, float, float, Rgb) override {}
+    void point(float, float, Rgb) override {}
+    void print(float, float, std::string_view) override {}
+    void plotTrack(const TrackStore&, long) override {}
+};
+
+} // namespace
+
+Experiment::Experiment(ModelRecord& record, TrackStore& track, Form& form, Surfaces surfaces, Platform platform,
+                       ExperimentSettings settings)
+    : r_(record), track_(track), form_(form), surfaces_(surfaces), platform_(platform),
+      settings_(std::move(settings)) {}
+
+void Experiment::Form_Load() {
+    WriteStartUpExample(form_, settings_.decimalSeparator);
+    ClearPictures();
+    SetModelConstants(r_);
+}
+
+void Experiment::ClearPictures() {
+    surfaces_.picture1.clear();
+    surfaces_.picture2.clear();
+    PrepareTrajectoryView(surfaces_.picture1);
+    PrepareTimeGraphView(surfaces_.picture2);
+}
+
+void Experiment::Command5_Click() { ClearPictures(); }
+
+void Experiment::Command7_Click() {
+    const bool option1 = form_.isSelected(OptionButton::Option1);
+    const bool option2 = form_.isSelected(OptionButton::Option2);
+    try {
+        fp::clearFaults();
+        ReadBodyGeometry(r_, form_);
+        DryRunCanvas dryRun;
+        Pen check(dryRun);
+        DrawBodies(r_, track_.rod, check, option1, option2);
+    } catch (const ModelError&) {
+        // Nothing is drawn when an input cannot be read or a shape cannot be drawn.
+        fp::clearFaults();
+        platform_.messages.info(messages::kEnterDataCorrectly);
+        return;
+    }
+    Pen pen(surfaces_.picture1);
+    DrawBodies(r_, track_.rod, pen, option1, option2);
+}
+
+void Experiment::Option1_Click() { kvor::Option1_Click(form_, settings_.decimalSeparator); }
+
+void Experiment::Option2_Click() { kvor::Option2_Click(form_, settings_.decimalSeparator); }
+
+void Experiment::WriteNumber(TextBox box, double value) {
+    fp::checkFaults();
+    form_.setText(box, NumberText(value, settings_.decimalSeparator));
+    fp::clearFaults();
+}
+
+} // namespace kvor

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "core/model_record.h"
+#include "host.h"
+#include "input_reader.h"
+#include "output/clock.h"
+#include "output/form.h"
+#include "view/canvas.h"
+#include "view/track_store.h"
+
+#include <filesystem>
+
+namespace kvor {
+
+// How numbers look to this user and where the data records go.
+struct ExperimentSettings {
+    char decimalSeparator = '.';
+    std::filesystem::path dataFile = "kvor.dat";
+};
+
+// The handlers of the main window's commands and the run loop they drive, on one model record.
+// The window, the batch runner and the tests each supply the form, the two pictures, the message
+// boxes, the event processing and the clock.
+//
+// There is never more than one run loop. A command that would enter it while a run is active
+// acts on the active run instead: Start rebuilds the start state and the run goes on from it,
+// Continue clears the stop flag, NC0 steps lets the run make NC0 more steps and end, Reverse
+// reverses the motion and the run goes on. A Start or Reverse that fails ends the active run.
+class Experiment {
+public:
+    struct Surfaces {
+        Canvas& picture1;  // the trajectory picture
+        Canvas& picture2;  // the time graph
+    };
+    struct Platform {
+        MessageHost& messages;
+        EventHost& events;
+        const Clock& clock;
+    };
+
+    Experiment(ModelRecord& record, TrackStore& track, Form& form, Surfaces surfaces, Platform platform,
+               ExperimentSettings settings);
+
+    // The window is being created: the ball-ball example, empty prepared pictures, the constants.
+    void Form_Load();
+
+    void Command1_Click();   // " Начать эксперимент  ": start
+    void Command2_Click();   // "Остановить": stop at the next screen update
+    void Command3_Click();   // "Продолжить": continue
+    void Command10_Click();  // "Сделать NC0 шагов решения": NC0 more steps
+    void Command11_Click();  // "Реверс": reverse the motion
+    void Command5_Click();   // "Очистить  рисунки": clear both pictures
+    void Command7_Click();   // "Показать тела": show the bodies at their start positions
+    void Option1_Click();    // "1-шар 2-шар" became selected
+    void Option2_Click();    // "1-шар 2-стержень" became selected
+
+    bool running() const { return running_; }
+    const ExperimentSettings& settings() const { return settings_; }
+    void setDataFile(std::filesystem::path file) { settings_.dataFile = std::move(file); }
+
+private:
+    // Which stretch of a step is running decides the message of an error.
+    enum class Stretch { Equations, LightSpeed, Display };
+
+    bool StartExperiment();
+    bool ReverseExperiment();
+    void StartState();
+    void EndImpactSolution();
+    void RunLoop();
+    bool RunStep(Stretch& stretch);
+    bool ScreenUpdateAndEvents(Stretch& stretch);
+    bool AskAboutEq();
+    void WriteNumber(TextBox box, double value);
+    void ClearPictures();
+
+    ModelRecord& r_;
+    TrackStore& track_;
+    Form& form_;
+    Surfaces surfaces_;
+    Platform platform_;
+    ExperimentSettings settings_;
+    ScaleReader scales_;
+    bool running_ = false;
+    bool endRun_ = false;  // a command during the run asked to end it
+};
+
+} // namespace kvor

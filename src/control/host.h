@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+namespace kvor {
+
+// Message boxes: modal, titled "Kvor3", with an OK button or with Yes and No.
+class MessageHost {
+public:
+    virtual ~MessageHost() = default;
+    virtual void info(std::string_view text) = 0;
+    virtual bool askYesNo(std::string_view text) = 0;
+};
+
+// The run loop lets the window handle what the user did since the last screen update. Commands
+// that arrive here act on the active run. Returns false when no window of the program is open
+// any more, which ends the run.
+class EventHost {
+public:
+    virtual ~EventHost() = default;
+    virtual bool processEvents() = 0;
+};
+
+} // namespace kvor

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "core/model_record.h"
+#include "output/form.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace kvor {
+
+// A scientific input pair: the mantissa text times 10 to the power of the row's exponent,
+// 10^e computed by the power function. An exponent of -400 gives 0; one that overflows is an
+// ArithmeticFault, a mantissa that is not a number a ConversionError.
+double ScaledValue(std::string_view mantissa, Integer exponent);
+
+// Reads every input box of an experiment into the record, in a fixed order, each value stored
+// before the next box is read: the nine exponents, body 1 with the plain values, body 2, the
+// rod angle. NC0 and NC0file below 1 become 1. The first box that cannot be read ends the reading
+// with its ConversionError or ArithmeticFault; what was stored before it stays.
+void ReadExperimentInputs(ModelRecord& r, const Form& form);
+
+// The subset that Show bodies reads: diameters, velocities, positions, rod length, the
+// coordinate and velocity scales, the free radii and the rod angle.
+void ReadBodyGeometry(ModelRecord& r, const Form& form);
+
+// The five drawing scales, read by the run loop before every step: Mx, MF, MFq, Mt, Mv. A text is
+// converted again only when it has changed; one that is not a number stays an error.
+class ScaleReader {
+public:
+    void ReadScales(ModelRecord& r, const Form& form);
+
+private:
+    struct Scale {
+        std::string text;
+        std::optional<double> value;
+        bool known = false;
+    };
+    double read(Scale& scale, std::string_view text);
+    std::array<Scale, 5> scales_;
+};
+
+} // namespace kvor

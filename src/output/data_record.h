@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/model_record.h"
+
+#include <filesystem>
+#include <string>
+
+namespace kvor {
+
+// The data file could not be opened, written or closed.
+struct DataFileError {};
+
+// The recording step of a screen update. When `recording` is on and at least NC0file steps have
+// passed since the last record, resets FileStepCount, assembles the record in Msg and appends it
+// to `file`: four labelled lines (time and angle; body 1; body 2; forces and energies), each
+// ending in CR LF, then two empty lines. The file is opened and closed for every record. Throws
+// DataFileError when the file cannot be written; the file is not left open.
+void WriteDataRecord(ModelRecord& r, bool recording, char decimalSeparator, const std::filesystem::path& file);
+
+// The text of one record as WriteDataRecord writes it.
+void BuildDataRecord(const ModelRecord& r, char decimalSeparator, std::string& msg);
+
+// Appends `text` to `file`, creating it when missing.
+void AppendToFile(const std::filesystem::path& file, std::string_view text);
+
+} // namespace kvor

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/model_record.h"
+#include "form.h"
+
+namespace kvor {
+
+// One refresh of the live value panel at a screen update: brings the display angles and the
+// energy and momentum totals up to date, then writes the velocities, forces, energies, balance,
+// angles and times into their boxes. Check10 "FX,FY" shows FX, FY instead of V1, V2 and Check9
+// "m1,m2" the masses instead of X1, X2. `now` is the wall clock in seconds.
+void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now);
+
+} // namespace kvor

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "canvas.h"
+#include "core/arithmetic_fault.h"
+
+#include <array>
+#include <vector>
+
+namespace kvor {
+
+// The corners of the rod outline in picture units: 1 and 2 at the end that is on top when the
+// rod stands upright, 3 and 4 at the other; 1 and 3 on one long side, 2 and 4 on the other.
+struct RodOutline {
+    real SinPhi2, CosPhi2;
+    real RodX1, RodY1, RodX2, RodY2, RodX3, RodY3, RodX4, RodY4;
+};
+
+// The points of the trajectory picture and what is needed to erase the shapes of the last
+// update. Points are stored already divided by Mx, in picture units, so that a later change of
+// scale does not move them. Index 0 is the start position; updates append 1, 2, 3, ...
+struct TrackStore {
+    // The run ends once more than 2220 points are stored, so index 2221 is the highest written.
+    static constexpr Long kCapacity = 2222;
+
+    std::vector<real> TrX1 = std::vector<real>(kCapacity);
+    std::vector<real> TrX2 = std::vector<real>(kCapacity);
+    std::vector<real> TrY1 = std::vector<real>(kCapacity);
+    std::vector<real> TrY2 = std::vector<real>(kCapacity);
+
+    // The velocities (m/s) with which the vectors now on the picture were drawn.
+    real VX1Prev, VY1Prev, VX2Prev, VY2Prev;
+
+    // The rod outline of the current state, and the one now on the picture.
+    RodOutline rod;
+    real RodX1Prev, RodY1Prev, RodX2Prev, RodY2Prev, RodX3Prev, RodY3Prev, RodX4Prev, RodY4Prev;
+
+    // Bumped whenever a new track begins at point 0, so that a surface that keeps the dots of
+    // the track knows when they stop counting.
+    unsigned generation = 0;
+    // Points 1 to `drawable` are known to fit the single-precision coordinates of a picture.
+    Long drawable = 0;
+};
+
+// The colours of the two bodies' tracks.
+constexpr Rgb kBody1Colour{250, 0, 0};
+constexpr Rgb kBody2Colour{0, 0, 250};
+
+} // namespace kvor
