@@ -1,0 +1,69 @@
+#include "about_window.h"
+
+#include "application.h"
+#include "help_text.h"
+#include "layout_table.h"
+#include "qt_services.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace kvor::ui {
+
+namespace {
+
+QRect place(const ControlRow& row) {
+    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
+            row.height / kTwipsPerPixel};
+}
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nullptr) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("About    Kvor3m"));
+    setFixedSize(kAboutWidthTwips / kTwipsPerPixel, kAboutHeightTwips / kTwipsPerPixel);
+
+    for (const ControlRow& row : AboutWindowControls()) {
+        QWidget* control = nullptr;
+        if (row.name == "Text1") {
+            help_ = CreateChild<QPlainTextEdit>(this);
+            help_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            help_->setFont(BoxFont());
+            control = help_;
+        } else if (row.kind == Kind::Button) {
+            auto* close = CreateChild<QPushButton>(this);
+            close->setText(fromUtf8(row.caption));
+            connect(close, &QPushButton::clicked, this, &QWidget::close);
+            control = close;
+        } else {
+            auto* label = CreateChild<QLabel>(this);
+            label->setText(fromUtf8(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
+            label->setWordWrap(row.name == "Label1");
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            control = label;
+        }
+        control->setObjectName(fromUtf8(row.name));
+        control->setGeometry(place(row));
+        FitCaption(*control);
+    }
+
+    // The box shows the text from its beginning; its line breaks are CR LF pairs.
+    help_->setPlainText(
+        QString::fromStdString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    // A fixed place on the screen rather than one chosen by the system.
+    QPoint origin;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) origin = screen->geometry().topLeft();
+    move(origin + QPoint(kAboutLeftTwips / kTwipsPerPixel, kAboutTopTwips / kTwipsPerPixel));
+}
+
+} // namespace kvor::ui

@@ -1,0 +1,33 @@
+#include "canvas_widget.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace kvor::ui {
+
+namespace {
+constexpr int kFrameWidth = 1;
+}
+
+CanvasWidget::CanvasWidget(QSize size, double devicePixelRatio, QWidget* parent)
+    : QFrame(parent), canvas_(size - QSize(2 * kFrameWidth, 2 * kFrameWidth), devicePixelRatio) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(kFrameWidth);
+    setFixedSize(size);
+    // The image covers the whole inside: nothing needs to be painted beneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CanvasWidget::showChanges() {
+    const QRect changed = canvas_.takeChangedArea();
+    if (!changed.isEmpty()) update(changed.translated(contentsRect().topLeft()));
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(contentsRect().topLeft(), canvas_.image());
+}
+
+} // namespace kvor::ui

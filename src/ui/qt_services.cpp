@@ -1,0 +1,40 @@
+#include "qt_services.h"
+
+#include "control/messages.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <chrono>
+
+namespace kvor::ui {
+
+namespace {
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+void QtMessageHost::info(std::string_view text) {
+    if (beforeShow_) beforeShow_();
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(messages::kTitle), fromUtf8(text), QMessageBox::Ok,
+                    parent_);
+    box.exec();
+}
+
+bool QtMessageHost::askYesNo(std::string_view text) {
+    if (beforeShow_) beforeShow_();
+    QMessageBox box(QMessageBox::NoIcon, fromUtf8(messages::kTitle), fromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+double SteadyClock::seconds() const {
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+} // namespace kvor::ui

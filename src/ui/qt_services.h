@@ -1,0 +1,43 @@
+#pragma once
+
+#include "control/host.h"
+#include "output/clock.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace kvor::ui {
+
+// Qt parents own their children and delete them with themselves: a widget made here is handed
+// over to its parent at once.
+template <typename Widget> Widget* CreateChild(QWidget* parent) {
+    auto widget = std::make_unique<Widget>();
+    widget->setParent(parent);
+    return widget.release();
+}
+
+// The program's message boxes: modal over the main window, titled "Kvor3", with OK or Yes and No.
+class QtMessageHost final : public MessageHost {
+public:
+    // `beforeShow` runs before a box appears, so that the window behind it shows the latest state.
+    QtMessageHost(QWidget* parent, std::function<void()> beforeShow)
+        : parent_(parent), beforeShow_(std::move(beforeShow)) {}
+
+    void info(std::string_view text) override;
+    bool askYesNo(std::string_view text) override;
+
+private:
+    QPointer<QWidget> parent_;
+    std::function<void()> beforeShow_;
+};
+
+// Wall-clock seconds from a steady clock: it runs through pauses and never jumps back.
+class SteadyClock final : public Clock {
+public:
+    double seconds() const override;
+};
+
+} // namespace kvor::ui
