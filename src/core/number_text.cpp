@@ -10,6 +10,12 @@ void AppendNumberText(std::string& out, double value, char decimalSeparator) {
         out += '0';
         return;
     }
+    // Rounded to 15 digits, the largest doubles would become 1.79769313486232E+308, beyond the
+    // double range, and a box showing it could not be read again. They are written as the largest
+    // 15-digit number within the range instead.
+    constexpr double kLargestWritable = 1.79769313486231e308;
+    if (std::isfinite(value) && std::abs(value) > kLargestWritable)
+        value = std::copysign(kLargestWritable, value);
     // The general format with 15 significant digits: the shortest of fixed and exponent
     // notation, trailing zeros dropped, the exponent with at least two digits.
     char buffer[32];
