@@ -84,7 +84,9 @@ std::optional<std::string> normalised(std::string_view text, long& firstDigitExp
         const std::size_t exponentStart = i;
         for (; i < n && isDigit(text[i]); ++i) {
             out += text[i];
-            if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+            // Saturates far beyond any number of digits a text can have, so that the sum with
+            // the digits' own position below keeps its sign.
+            if (exponent < 1'000'000'000'000'000) exponent = exponent * 10 + (text[i] - '0');
         }
         if (i == exponentStart) return std::nullopt;
         if (negative) exponent = -exponent;

@@ -30,6 +30,17 @@ TEST(NumberLimits, LargestDoublesAreWrittenAsTextsThatReadBack) {
     EXPECT_EQ(NumberText(-max, '.'), "-1.79769313486231E+308");
 }
 
+// A long text moves the decimal point by its digits: the exponent alone does not tell an overflow
+// from an underflow, however many digits either has.
+TEST(NumberLimits, LongDigitStringsAndLongExponentsTellOverflowFromUnderflow) {
+    const std::string zeros(400000, '0');
+    EXPECT_FALSE(ParseNumber("0." + zeros + "1e3000000")) << "1E+2599999 is beyond the double range";
+    EXPECT_EQ(ParseNumber("1" + zeros + "e-3000000"), 0.0) << "1E-2600000 is below the smallest double";
+    EXPECT_EQ(ParseNumber("0." + zeros + "1e400005"), 1e4);
+    EXPECT_FALSE(ParseNumber("1e99999999999999999999"));
+    EXPECT_EQ(ParseNumber("-1e-99999999999999999999"), 0.0);
+}
+
 TEST(NumberLimits, TheLargestCoulombScaleWrittenBackByThePanelIsReadAgain) {
     test::Engine engine;
     engine.load(test::HeadOnElastic().with(Text61, "1.7976931348623157E+308"));
