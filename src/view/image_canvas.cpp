@@ -35,40 +35,36 @@ int nearest(double v) {
     return static_cast<int>(std::floor(v + 0.5));
 }
 
-// Liang-Barsky: trims the segment to the box; false when nothing of it lies inside.
+// Cohen-Sutherland: moves each end that lies outside the box onto the box edge it crosses,
+// computing the crossing from the ends themselves (never from a fraction of a huge length, which
+// would lose the visible part); false when nothing of the segment lies inside.
 bool clipSegment(double& x1, double& y1, double& x2, double& y2, double xmin, double ymin, double xmax,
                  double ymax) {
-    const double dx = x2 - x1, dy = y2 - y1;
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - xmin, xmax - x1, y1 - ymin, ymax - y1};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return false;
-            t0 = std::max(t0, t);
+    enum : unsigned { Left = 1, Right = 2, Above = 4, Below = 8 };
+    const auto outcode = [&](double x, double y) {
+        return (x < xmin ? Left : x > xmax ? Right : 0u) | (y < ymin ? Above : y > ymax ? Below : 0u);
+    };
+    unsigned code1 = outcode(x1, y1), code2 = outcode(x2, y2);
+    for (int pass = 0; pass < 8; ++pass) {
+        if ((code1 | code2) == 0) return true;
+        if (code1 & code2) return false;
+        const unsigned out = code1 ? code1 : code2;
+        double x, y;
+        if (out & (Left | Right)) {
+            x = out & Left ? xmin : xmax;
+            y = y1 + (y2 - y1) * ((x - x1) / (x2 - x1));
         } else {
-            if (t < t0) return false;
-            t1 = std::min(t1, t);
+            y = out & Above ? ymin : ymax;
+            x = x1 + (x2 - x1) * ((y - y1) / (y2 - y1));
+        }
+        if (!std::isfinite(x) || !std::isfinite(y)) return false;
+        if (out == code1) {
+            x1 = x, y1 = y, code1 = outcode(x1, y1);
+        } else {
+            x2 = x, y2 = y, code2 = outcode(x2, y2);
         }
     }
-    // Differences of huge coordinates may overflow to infinity; such a segment is not drawable.
-    if (!std::isfinite(dx) || !std::isfinite(dy)) return false;
-    // Ends inside the box stay exactly as they were.
-    const double ax = x1, ay = y1;
-    if (t1 < 1) {
-        x2 = std::clamp(ax + t1 * dx, xmin, xmax);
-        y2 = std::clamp(ay + t1 * dy, ymin, ymax);
-    }
-    if (t0 > 0) {
-        x1 = std::clamp(ax + t0 * dx, xmin, xmax);
-        y1 = std::clamp(ay + t0 * dy, ymin, ymax);
-    }
-    return true;
+    return (code1 | code2) == 0;
 }
 
 } // namespace
