@@ -1,0 +1,74 @@
+#pragma once
+
+// A main window whose message boxes are answered by a script, and ways to act on it as a user
+// would: find a control by its name, click it, and press a button at a chosen screen update of a
+// run.
+
+#include "test_doubles.h"
+#include "ui/canvas_widget.h"
+#include "ui/main_window.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace kvor::test {
+
+class WindowTest : public testing::Test {
+protected:
+    WindowTest() {
+        window.experiment().setDataFile(dataFile());
+        window.show();
+    }
+
+    template <typename Widget = QWidget> Widget* control(const char* name) {
+        auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    void click(const char* name) { control<QAbstractButton>(name)->click(); }
+
+    std::string box(const char* name) { return control<QLineEdit>(name)->text().toStdString(); }
+    void type(const char* name, const char* text) {
+        control<QLineEdit>(name)->setText(QString::fromUtf8(text));
+    }
+
+    // While a run goes on, clicks `button` at the first event processing at which at least
+    // `points` track points are stored.
+    void clickWhenTrackHas(int points, const char* button) {
+        auto timer = std::make_shared<QTimer>();
+        timer->setInterval(0);
+        QObject::connect(timer.get(), &QTimer::timeout, [this, timer, points, button] {
+            if (window.record().NT < points) return;
+            timer->stop();
+            click(button);
+        });
+        timer->start();
+        timers_.push_back(timer);
+    }
+
+    std::filesystem::path dataFile() const {
+        return (dir_.path() + QStringLiteral("/kvor.dat")).toStdString();
+    }
+    const ImageCanvas& picture1() { return window.picture1().canvas(); }
+    const ImageCanvas& picture2() { return window.picture2().canvas(); }
+
+    QTemporaryDir dir_;
+    ScriptedMessages messages;
+    ui::MainWindow window{&messages};
+
+private:
+    std::vector<std::shared_ptr<QTimer>> timers_;
+};
+
+} // namespace kvor::test

@@ -1,0 +1,170 @@
+// The two pictures of the window, pixel by pixel. Inside its one-pixel frame Picture1 has 291 x
+// 291 pixels for 10 units (29 a unit, origin at pixel 145, y upwards); Picture2 has 407 x 239 for
+// 14 x 8 units.
+
+#include "../view/pixels.h"
+#include "view/time_graph_view.h"
+#include "view/track_store.h"
+#include "view/trajectory_view.h"
+#include "window_fixture.h"
+
+#include <cmath>
+
+namespace kvor::test {
+namespace {
+
+constexpr Rgb kGrid{1, 0, 0};
+constexpr Rgb kAxis{200, 200, 200};
+constexpr Rgb kRed{250, 0, 0};
+constexpr Rgb kBlue{0, 0, 250};
+constexpr Rgb kErase{250, 250, 250};
+
+// Picture1's pixel for a position in units.
+int column(double x) {
+    return static_cast<int>(std::floor((x + 5) * 29 + 0.5));
+}
+int row(double y) {
+    return static_cast<int>(std::floor((5 - y) * 29 + 0.5));
+}
+
+int CountNear(const ImageCanvas& canvas, Rgb colour, double cx, double cy, double radius) {
+    int count = 0;
+    for (const Pixel& p : PixelsOf(canvas, colour))
+        if (std::abs(std::hypot(p.x - cx, p.y - cy) - radius) <= 0.75) ++count;
+    return count;
+}
+
+using WindowPictures = WindowTest;
+
+TEST_F(WindowPictures, AtStartUpOnlyTheGridsAndAxes) {
+    EXPECT_EQ(picture1().image().size(), QSize(291, 291));
+    EXPECT_EQ(picture2().image().size(), QSize(407, 239));
+    // Eleven rows and eleven columns of 291 pixels, the middle ones covered by the axes.
+    EXPECT_EQ(PixelsOf(picture1(), kGrid).size(), 11u * 291 * 2 - 121 - (291 + 290));
+    EXPECT_EQ(PixelsOf(picture1(), kAxis).size(), 291u + 290u);
+    EXPECT_EQ(PixelsOf(picture1(), kWhite).size(), 291u * 291 - 11 * 291 * 2 + 121);
+    // Seven rows of 407 and six columns of 239 pixels.
+    EXPECT_EQ(PixelsOf(picture2(), kGrid).size(), 7u * 407 + 6 * 239 - 42);
+    EXPECT_EQ(PixelsOf(picture2(), kWhite).size(), 407u * 239 - (7 * 407 + 6 * 239 - 42));
+    EXPECT_EQ(picture2().pixel(0, 50), kWhite); // no lines on the edges
+    EXPECT_EQ(picture2().pixel(406, 50), kWhite);
+    EXPECT_EQ(picture2().pixel(0, 119), kGrid); // the time axis is a grid line
+}
+
+TEST_F(WindowPictures, ShowBodiesDrawsBothBallsAndTheirVelocities) {
+    click("Command7");
+    // Ball 1: centre (-0.8071 / 0.5, 0) = (-1.6142, 0) units, radius 1 unit, velocity 1/3 unit to
+    // the right. Ball 2: centre (0, -3.4142), velocity 10/3 units up.
+    const int x1 = column(-1.6142), y1 = row(0), x2 = column(0), y2 = row(-3.4142);
+    EXPECT_GE(CountNear(picture1(), kRed, x1, y1, 29), 150);
+    EXPECT_GE(CountNear(picture1(), kBlue, x2, y2, 29), 150);
+    for (int x = x1; x <= column(-1.6142 + 1.0 / 3); ++x) EXPECT_EQ(picture1().pixel(x, y1), kRed) << x;
+    for (int y = row(-3.4142 + 10.0 / 3); y <= y2; ++y) EXPECT_EQ(picture1().pixel(x2, y), kBlue) << y;
+    // No centre marks: nothing of the bodies' colours near the centres but the vectors.
+    EXPECT_EQ(picture1().pixel(x1, y1 - 3), kWhite);
+    EXPECT_EQ(picture1().pixel(x2 + 3, y2), kWhite);
+}
+
+TEST_F(WindowPictures, ARunLeavesDotsVectorsAndBodiesAndErasesWhatItDrewBefore) {
+    click("Command7");
+    // 300 updates of 0.2 ms: 0.06 s, before the balls touch at 0.1 s.
+    clickWhenTrackHas(299, "Command2");
+    click("Command1");
+    ASSERT_TRUE(messages.shown.empty());
+    const ModelRecord& r = window.record();
+    const TrackStore& track = window.track();
+    ASSERT_EQ(r.NT, 300);
+
+    // Ball 2 has left a trail of 35 pixels below it; ball 1's short trail lies under its centre.
+    int blue = 0;
+    for (long i = 1; i <= r.NT; ++i)
+        blue += picture1().pixel(column(track.TrX2[i]), row(track.TrY2[i])) == kBlue;
+    EXPECT_GE(blue, 250);
+
+    // The bodies at their last position with their centre marks (0.1 unit: 3 pixels), and the
+    // velocity vectors in the darker colours: 1/3 unit right of ball 1, 10/3 units above ball 2.
+    const int x1 = column(r.X1 / 0.5), y1 = row(r.Y1 / 0.5), x2 = column(r.X2 / 0.5), y2 = row(r.Y2 / 0.5);
+    EXPECT_GE(CountNear(picture1(), kRed, x1, y1, 29), 150);
+    EXPECT_GE(CountNear(picture1(), kBlue, x2, y2, 29), 150);
+    EXPECT_GE(CountNear(picture1(), kRed, x1, y1, 3), 12);
+    EXPECT_GE(CountNear(picture1(), kBlue, x2, y2, 3), 12);
+    for (int x = x1 + 4; x <= column(r.X1 / 0.5 + 1.0 / 3); ++x)
+        EXPECT_EQ(picture1().pixel(x, y1), (Rgb{180, 0, 0}));
+    for (int y = row(r.Y2 / 0.5 + 10.0 / 3); y <= y2 - 4; ++y) {
+        const bool underCircle = std::abs(y - (y2 - 29)) <= 1;  // ball 2's circle is drawn after it
+        EXPECT_TRUE(underCircle || picture1().pixel(x2, y) == (Rgb{0, 0, 180})) << y;
+    }
+
+    // Where Show bodies drew ball 1 at the start, its leftmost point, only the erase colour is left.
+    EXPECT_EQ(picture1().pixel(column(-1.6142) - 29, row(0)), kErase);
+
+    // The time graph: before the impact the three forces are 0, and the Coulomb force, plotted
+    // last, covers the other two on the time axis, one pixel for every 0.29 pixel of time.
+    const auto forces = PixelsOf(picture2(), Rgb{0, 200, 200});
+    EXPECT_GE(forces.size(), 80u);
+    for (const Pixel& p : forces) EXPECT_EQ(p.y, 119);
+    EXPECT_TRUE(PixelsOf(picture2(), Rgb{255, 0, 0}).empty());
+}
+
+TEST_F(WindowPictures, TickedVelocityCurvesArePlotted) {
+    click("Check3"); // VX1
+    click("Check6"); // VY2
+    clickWhenTrackHas(30, "Command2");
+    click("Command1");
+    // Before the impact VX1 = 1 m/s (1/3 unit up) and VY2 = 10 m/s (10/3 units up), 31 points
+    // 0.29 pixel apart.
+    const auto vx1 = PixelsOf(picture2(), Rgb{255, 0, 0});
+    const auto vy2 = PixelsOf(picture2(), Rgb{0, 0, 220});
+    EXPECT_GE(vx1.size(), 8u);
+    EXPECT_GE(vy2.size(), 8u);
+    for (const Pixel& p : vx1) EXPECT_EQ(p.y, static_cast<int>(std::floor((4 - 1.0 / 3) * 29.75 + 0.5)));
+    for (const Pixel& p : vy2) EXPECT_EQ(p.y, static_cast<int>(std::floor((4 - 10.0 / 3) * 29.75 + 0.5)));
+    EXPECT_TRUE(PixelsOf(picture2(), Rgb{220, 0, 0}).empty());
+}
+
+TEST_F(WindowPictures, BallRodStartPrintsTheEndImpactSolutionAndDrawsTheRod) {
+    click("Option2");
+    clickWhenTrackHas(3, "Command2");
+    click("Command1");
+    EXPECT_TRUE(messages.shown.empty());
+    // Three lines of text from the top-left corner, at y = 5, 4.5 and 4 (rows 0, 15 and 29).
+    for (const auto& [top, bottom] : {std::pair{0, 14}, {15, 28}, {29, 43}}) {
+        int dark = 0;
+        for (int y = top; y <= bottom; ++y)
+            for (int x = 0; x < 140; ++x) {
+                const Rgb c = picture1().pixel(x, y);
+                dark += c.r == c.g && c.g == c.b && c.r < 100;
+            }
+        EXPECT_GT(dark, 30) << top;
+    }
+    // The resting rod: 1 m by 0.2 m at 0.2 m a unit, an upright rectangle from column 131 to 160
+    // and from row 73 to 218.
+    for (int y = 73; y <= 218; ++y) {
+        EXPECT_EQ(picture1().pixel(131, y), kBlue) << y;
+        EXPECT_EQ(picture1().pixel(160, y), kBlue) << y;
+    }
+    for (int x = 131; x <= 160; ++x) EXPECT_EQ(picture1().pixel(x, 73), kBlue) << x;
+}
+
+TEST_F(WindowPictures, ClearPicturesLeavesThemAsAtStartUp) {
+    clickWhenTrackHas(299, "Command2");
+    click("Command1");
+    click("Command5");
+    ImageCanvas fresh1(QSize(291, 291), picture1().image().devicePixelRatio());
+    PrepareTrajectoryView(fresh1);
+    ImageCanvas fresh2(QSize(407, 239), picture2().image().devicePixelRatio());
+    PrepareTimeGraphView(fresh2);
+    EXPECT_TRUE(picture1().image() == fresh1.image());
+    EXPECT_TRUE(picture2().image() == fresh2.image());
+
+    // The next update of the same experiment brings its whole track back.
+    click("Command10");
+    const TrackStore& track = window.track();
+    int blue = 0;
+    for (long i = 1; i <= window.record().NT; ++i)
+        blue += picture1().pixel(column(track.TrX2[i]), row(track.TrY2[i])) == kBlue;
+    EXPECT_GE(blue, 250);
+}
+
+} // namespace
+} // namespace kvor::test
