@@ -16,7 +16,8 @@ namespace {
 
 TEST(NumberLimits, LargestDoublesAreWrittenAsTextsThatReadBack) {
     constexpr double max = std::numeric_limits<double>::max();
-    for (const double value : {max, -max, std::nextafter(max, 0.0), 1.797693134862315e308, 1.79769313486231e308}) {
+    for (const double value :
+         {max, -max, std::nextafter(max, 0.0), 1.797693134862315e308, 1.79769313486231e308}) {
         for (const char separator : {'.', ','}) {
             const std::string text = NumberText(value, separator);
             const auto back = ParseNumber(text);
@@ -44,7 +45,7 @@ TEST(NumberLimits, LongDigitStringsAndLongExponentsTellOverflowFromUnderflow) {
 TEST(NumberLimits, TheLargestCoulombScaleWrittenBackByThePanelIsReadAgain) {
     test::Engine engine;
     engine.load(test::HeadOnElastic().with(Text61, "1.7976931348623157E+308"));
-    engine.start(3);  // Stop at the third screen update ends the run at the fourth
+    engine.start(3); // Stop at the third screen update ends the run at the fourth
     EXPECT_TRUE(engine.messages.shown.empty()) << engine.messages.shown.front();
     EXPECT_EQ(engine.record.NT, 4);
     EXPECT_TRUE(test::IsNumberText(engine.form.text(Text61), '.')) << engine.form.text(Text61);
