@@ -86,7 +86,8 @@ void checkWrittenText(double value) {
         if (!back) fault("a written number does not read back", text);
         if (kvor::NumberText(*back, separator) != text)
             fault("a number read back is written differently", text);
-        if (!(std::abs(*back - value) <= 5e-15 * std::abs(value) + 5e-324))
+        // Half a unit of the 15th digit (at most 5E-15 of the value) and the rounding of the reading.
+        if (!(std::abs(*back - value) <= 5.2e-15 * std::abs(value) + 5e-324))
             fault("a number read back is not the written value", text);
     }
 }
