@@ -1,0 +1,106 @@
+// How long the pictures take. A screen update re-plots the whole track, so its cost must not grow
+// with the number of stored points: compare an update at NT = 10 with one at NT = 2000. And the
+// whole ball-ball example as the window loads it, from " Начать эксперимент  " to the message that
+// the track store is full (2221 screen updates), with everything the window does on the way.
+
+#include "control/messages.h"
+#include "test_doubles.h"
+#include "ui/application.h"
+#include "ui/main_window.h"
+#include "view/image_canvas.h"
+#include "view/trajectory_view.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+namespace {
+
+using namespace kvor;
+
+// Two balls circling the origin, a little further at every update.
+void PlaceBodies(ModelRecord& r, long update) {
+    const double angle = update * 0.01;
+    r.X1 = 1.5 * std::cos(angle);
+    r.Y1 = 1.5 * std::sin(angle);
+    r.X2 = -1.2 * std::cos(angle);
+    r.Y2 = 1.2 * std::sin(angle);
+    r.VX1 = -1.5 * std::sin(angle);
+    r.VY1 = 1.5 * std::cos(angle);
+    r.VX2 = 1.2 * std::sin(angle);
+    r.VY2 = 1.2 * std::cos(angle);
+}
+
+// Builds a track of `points` updates on a fresh picture.
+void Prepare(ModelRecord& r, TrackStore& track, ImageCanvas& canvas, long points) {
+    canvas.clear();
+    PrepareTrajectoryView(canvas);
+    r.NT = 0;
+    PlaceBodies(r, 0);
+    StoreStartPoint(r, track);
+    for (long i = 1; i <= points; ++i) {
+        PlaceBodies(r, i);
+        ScreenUpdate(r, track, canvas, true, false);
+    }
+}
+
+// Updates from NT = `state.range(0)` on; every 200 updates the track is built again untimed, so
+// that NT stays near the chosen length.
+void BM_ScreenUpdate(benchmark::State& state) {
+    const long start = state.range(0);
+    ModelRecord r;
+    r.Mx = 0.5, r.Mv = 3, r.D1 = 1, r.D2 = 1;
+    TrackStore track;
+    ImageCanvas canvas(QSize(291, 291), 1.0);
+    Prepare(r, track, canvas, start);
+    for (auto _ : state) {
+        if (r.NT >= start + 200) {
+            state.PauseTiming();
+            Prepare(r, track, canvas, start);
+            state.ResumeTiming();
+        }
+        PlaceBodies(r, r.NT + 1);
+        ScreenUpdate(r, track, canvas, true, false);
+    }
+    state.counters["NT"] = static_cast<double>(start);
+}
+BENCHMARK(BM_ScreenUpdate)->Arg(10)->Arg(2000);
+
+// The window as the user has it after start-up, Start pressed, the message box answered by a
+// script instead of a person.
+void BM_WindowRunToFullTrack(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        test::ScriptedMessages messages;
+        ui::MainWindow window(&messages);
+        window.experiment().setDataFile("kvor-bench.dat");
+        window.show();
+        QCoreApplication::processEvents();
+        auto* start = window.findChild<QAbstractButton*>(QStringLiteral("Command1"));
+        state.ResumeTiming();
+
+        start->click();
+
+        state.PauseTiming();
+        if (messages.shown.size() != 1 || messages.shown[0] != messages::kTrackFull ||
+            window.record().NT != 2221)
+            state.SkipWithError("the run did not end with the full track store");
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WindowRunToFullTrack)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    kvor::ui::ConfigureApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
