@@ -4,7 +4,6 @@
 // the track store is full (2221 screen updates), with everything the window does on the way.
 
 #include "control/messages.h"
-#include "test_doubles.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "view/image_canvas.h"
@@ -16,6 +15,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +34,17 @@ void PlaceBodies(ModelRecord& r, long update) {
     r.VX2 = 1.2 * std::sin(angle);
     r.VY2 = 1.2 * std::cos(angle);
 }
+
+// Message boxes answered at once, with the texts kept.
+class AnsweredMessages final : public MessageHost {
+public:
+    void info(std::string_view text) override { shown.emplace_back(text); }
+    bool askYesNo(std::string_view text) override {
+        shown.emplace_back(text);
+        return true;
+    }
+    std::vector<std::string> shown;
+};
 
 // Builds a track of `points` updates on a fresh picture.
 void Prepare(ModelRecord& r, TrackStore& track, ImageCanvas& canvas, long points) {
@@ -74,7 +86,7 @@ BENCHMARK(BM_ScreenUpdate)->Arg(10)->Arg(2000);
 void BM_WindowRunToFullTrack(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        test::ScriptedMessages messages;
+        AnsweredMessages messages;
         ui::MainWindow window(&messages);
         window.experiment().setDataFile("kvor-bench.dat");
         window.show();
