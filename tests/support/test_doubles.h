@@ -59,21 +59,25 @@ public:
 struct CanvasOp {
     enum class Kind { Clear, Scale, Line, Circle, Point, Print, PlotTrack };
     Kind kind;
-    float a = 0, b = 0, c = 0, d = 0;  // line: x1 y1 x2 y2; circle: x y radius; point, print: x y
-    Rgb colour;
-    std::string text;  // print
-    long count = 0;    // plotTrack: NT
+    float a = 0, b = 0, c = 0, d = 0; // line: x1 y1 x2 y2; circle: x y radius; point, print: x y
+    Rgb colour{};
+    std::string text{}; // print
+    long count = 0;     // plotTrack: NT
 };
 
 // A canvas that draws nothing and remembers everything.
 class LoggingCanvas final : public Canvas {
 public:
     void clear() override { ops.push_back({CanvasOp::Kind::Clear}); }
-    void setScale(float l, float t, float r, float b) override { ops.push_back({CanvasOp::Kind::Scale, l, t, r, b}); }
+    void setScale(float l, float t, float r, float b) override {
+        ops.push_back({CanvasOp::Kind::Scale, l, t, r, b});
+    }
     void line(float x1, float y1, float x2, float y2, Rgb c) override {
         ops.push_back({CanvasOp::Kind::Line, x1, y1, x2, y2, c});
     }
-    void circle(float x, float y, float r, Rgb c) override { ops.push_back({CanvasOp::Kind::Circle, x, y, r, 0, c}); }
+    void circle(float x, float y, float r, Rgb c) override {
+        ops.push_back({CanvasOp::Kind::Circle, x, y, r, 0, c});
+    }
     void point(float x, float y, Rgb c) override { ops.push_back({CanvasOp::Kind::Point, x, y, 0, 0, c}); }
     void print(float x, float y, std::string_view text) override {
         ops.push_back({CanvasOp::Kind::Print, x, y, 0, 0, {}, std::string(text)});
