@@ -143,6 +143,20 @@ TEST_F(WindowRun, ExitDuringARunEndsItWithoutAnotherStepOrAMessage) {
     EXPECT_NEAR(r.T, 3 * 20 * 1e-5, 1e-12);
 }
 
+TEST_F(WindowRun, ClosingTheWindowByItsFrameDuringARunEndsItToo) {
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (window.record().NT >= 5) closer.stop(), window.close();
+    });
+    closer.start();
+    click("Command1");
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(window.record().NT, 5);
+    EXPECT_NEAR(window.record().T, 5 * 20 * 1e-5, 1e-12);
+}
+
 TEST_F(WindowRun, CommandsDuringARunActOnIt) {
     // Start pressed again during the run begins the experiment anew instead of nesting a run.
     clickWhenTrackHas(50, "Command1");
