@@ -91,7 +91,7 @@ TEST_F(WindowPictures, ARunLeavesDotsVectorsAndBodiesAndErasesWhatItDrewBefore) 
     for (int x = x1 + 4; x <= column(r.X1 / 0.5 + 1.0 / 3); ++x)
         EXPECT_EQ(picture1().pixel(x, y1), (Rgb{180, 0, 0}));
     for (int y = row(r.Y2 / 0.5 + 10.0 / 3); y <= y2 - 4; ++y) {
-        const bool underCircle = std::abs(y - (y2 - 29)) <= 1;  // ball 2's circle is drawn after it
+        const bool underCircle = std::abs(y - (y2 - 29)) <= 1; // ball 2's circle is drawn after it
         EXPECT_TRUE(underCircle || picture1().pixel(x2, y) == (Rgb{0, 0, 180})) << y;
     }
 
