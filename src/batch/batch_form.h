@@ -15,7 +15,7 @@ public:
     BatchForm();
 
     std::string_view text(TextBox box) const override { return texts_.at(box); }
-    void setText(TextBox box, std::string_view text) override { texts_.at(box).assign(text); }
+    void setText(TextBox box, std::string_view text) override;
     bool isChecked(CheckBox box) const override { return checks_.at(box); }
     bool isSelected(OptionButton option) const override { return selected_ == option; }
     void setTextVisible(TextBox box, bool visible) override { visible_.at(box) = visible; }
