@@ -1,10 +1,10 @@
 // The live value panel: which box shows what, in which order it is written, and the two check
 // boxes that swap what two pairs of boxes show.
 
-#include "batch/batch_form.h"
 #include "core/number_text.h"
 #include "output/value_panel.h"
 #include "record_compare.h"
+#include "recording_form.h"
 #include "reference_model.h"
 
 #include <gtest/gtest.h>
@@ -16,29 +16,6 @@
 
 namespace kvor::test {
 namespace {
-
-// A form that keeps a log of every text written into it.
-class RecordingForm final : public Form {
-public:
-    std::string_view text(TextBox box) const override { return form.text(box); }
-    void setText(TextBox box, std::string_view text) override {
-        writes.emplace_back(box, std::string(text));
-        form.setText(box, text);
-    }
-    bool isChecked(CheckBox box) const override { return form.isChecked(box); }
-    bool isSelected(OptionButton option) const override { return form.isSelected(option); }
-    void setTextVisible(TextBox box, bool visible) override { form.setTextVisible(box, visible); }
-    void setRodLengthLabelVisible(bool visible) override { form.setRodLengthLabelVisible(visible); }
-
-    std::vector<TextBox> boxesWritten() const {
-        std::vector<TextBox> boxes;
-        for (const auto& w : writes) boxes.push_back(w.first);
-        return boxes;
-    }
-
-    BatchForm form;
-    std::vector<std::pair<TextBox, std::string>> writes;
-};
 
 // A state after some step, with a different, easily read value for every quantity.
 ModelRecord someState() {
