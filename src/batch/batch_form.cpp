@@ -10,6 +10,8 @@ BatchForm::BatchForm() {
 
 // Out of line: inlined into a caller that passes a short literal, GCC 12 warns about the string
 // copy with a false -Wrestrict.
-void BatchForm::setText(TextBox box, std::string_view text) { texts_.at(box).assign(text); }
+void BatchForm::setText(TextBox box, std::string_view text) {
+    texts_.at(box).assign(text);
+}
 
 } // namespace kvor
