@@ -25,7 +25,8 @@ struct ExperimentSettings {
 // There is never more than one run loop. A command that would enter it while a run is active
 // acts on the active run instead: Start rebuilds the start state and the run goes on from it,
 // Continue clears the stop flag, NC0 steps lets the run make NC0 more steps and end, Reverse
-// reverses the motion and the run goes on. A Start or Reverse that fails ends the active run.
+// reverses the motion and the run goes on. A Start or Reverse that fails ends the active run,
+// unless a command after it in the same pause of the run asks the run to go on.
 class Experiment {
 public:
     struct Surfaces {

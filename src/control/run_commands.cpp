@@ -12,6 +12,7 @@ void Experiment::Command2_Click() { r_.StopFlag = 1; }
 
 void Experiment::Command3_Click() {
     r_.StopFlag = 0;
+    endRun_ = false;
     if (!running_) RunLoop();
 }
 
@@ -20,6 +21,7 @@ void Experiment::Command3_Click() {
 void Experiment::Command10_Click() {
     r_.StepCount = 0;
     r_.StopFlag = 1;
+    endRun_ = false;
     if (!running_) RunLoop();
 }
 
@@ -28,6 +30,7 @@ void Experiment::Command11_Click() {
         if (running_) endRun_ = true;
         return;
     }
+    endRun_ = false;
     if (!running_) RunLoop();
 }
 
@@ -100,15 +103,19 @@ bool Experiment::ReverseExperiment() {
         r.DX = r.X2 - r.X1;
         r.DY = r.Y2 - r.Y1;
         r.Alfa = 3.14159 / 2;
-
-        // The reversal point starts the new track, so that the first update erases the vectors
-        // and bodies drawn there.
-        StoreStartPoint(r, track_);
         fp::checkFaults();
     } catch (const ModelError&) {
         fp::clearFaults();
         platform_.messages.info(messages::kEnterDataCorrectly);
         return false;
+    }
+    // The reversal point starts the new track, so that the first update erases the vectors and
+    // bodies drawn there. Before any start no scale has been read and there is no point to place:
+    // the track then goes on from the point 0 it has, and the reversal runs all the same.
+    try {
+        StoreStartPoint(r, track_);
+    } catch (const ArithmeticFault&) {
+        fp::clearFaults();
     }
     r.StopFlag = 0;
     return true;

@@ -17,6 +17,7 @@ void Experiment::Command1_Click() {
         if (running_) endRun_ = true;
         return;
     }
+    endRun_ = false;
     if (!running_) RunLoop();
 }
 
