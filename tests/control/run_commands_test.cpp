@@ -66,6 +66,21 @@ TEST(RunCommands, BeforeAnyStartTheyRunOnTheRecordAsItStands) {
     }
 }
 
+TEST(RunCommands, ReverseBeforeAnyStartRunsLikeContinue) {
+    // Nothing to reverse yet and no scale read: the reversal still enters the run loop on the
+    // record as it stands, which then runs until the track store is full.
+    Engine engine;
+    engine.experiment.Command11_Click();
+    ASSERT_EQ(engine.messages.shown.size(), 1u);
+    EXPECT_EQ(engine.messages.shown[0], kTrackFull);
+    EXPECT_EQ(engine.record.NT, 2221);
+    EXPECT_EQ(engine.events.calls, 2221);
+    EXPECT_EQ(engine.form.text(Text62), "0");
+    EXPECT_EQ(engine.form.text(Text52), "0");
+    EXPECT_EQ(engine.record.Alfa, 3.14159 / 2);
+    EXPECT_EQ(engine.form.text(Text31), "0");
+}
+
 TEST(RunCommands, NC0StepsMakesExactlyNC0StepsAndOneUpdate) {
     Engine engine;
     engine.load(HeadOnElastic().with(Text55, "100"));
