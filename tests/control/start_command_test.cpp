@@ -17,7 +17,7 @@ namespace {
 
 TEST(StartCommand, BallMustComeFromTheLeftOfTheRod) {
     Engine engine(',');
-    engine.load(BallRodExample().with(Text19, "-1"));
+    engine.load(BallRodExample().with(Text19, "-1").with(Text64, "33"));
     engine.start();
     ASSERT_EQ(engine.messages.shown, std::vector<std::string>{"Шар должен лететь слева направо"});
     EXPECT_EQ(engine.events.calls, 0) << "no run";
