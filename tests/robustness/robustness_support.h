@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 #include <vector>
 
 namespace kvor::test {
@@ -66,7 +67,8 @@ inline void ExpectGoodStartRunsNormally(Engine& engine) {
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name)
-        : path_(std::filesystem::temp_directory_path() / ("kvor-robustness-" + name)) {
+        : path_(std::filesystem::temp_directory_path() /
+                ("kvor-robustness-" + name + "-" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

@@ -28,6 +28,7 @@
 #include <streambuf>
 #include <string>
 #include <thread>
+#include <unistd.h>
 
 namespace kvor {
 namespace {
@@ -35,7 +36,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::uint64_t kFirstSeed = 20240601;
-constexpr int kSessions = 4000;
+constexpr int kSessions = 3000;
 constexpr auto kSessionLimit = std::chrono::seconds(60);
 
 std::optional<std::uint64_t> EnvironmentNumber(const char* name) {
@@ -235,7 +236,8 @@ private:
 class Soak : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / "kvor-soak";
+        // One folder per process: the suite may run in several build folders at once.
+        folder_ = fs::temp_directory_path() / ("kvor-soak-" + std::to_string(::getpid()));
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "blocked");
         files_ = {folder_ / "kvor.dat", folder_ / "blocked"};
