@@ -57,6 +57,12 @@ TEST(StartCommand, BallRodExamplePrintsTheEndImpactSolution) {
     for (const CanvasOp& op : engine.picture1.ops)
         if (op.kind == CanvasOp::Kind::Print) at.emplace_back(op.a, op.b);
     EXPECT_EQ(at, (std::vector<std::pair<float, float>>{{-5.0f, 5.0f}, {-5.0f, 4.5f}, {-5.0f, 4.0f}}));
+    // A start clears neither picture: only the window's start-up did.
+    for (const LoggingCanvas* picture : {&engine.picture1, &engine.picture2}) {
+        long clears = 0;
+        for (const CanvasOp& op : picture->ops) clears += op.kind == CanvasOp::Kind::Clear;
+        EXPECT_EQ(clears, 1);
+    }
 
     // Not for a ball off the rod's end, however little.
     engine.load(BallRodExample().with(Text10, "-0,5000001"));
