@@ -39,6 +39,8 @@ void Experiment::Form_Load() {
 }
 
 void Experiment::ClearPictures() {
+    // Whatever flags the window's own code may have raised are no fault of these drawings.
+    fp::clearFaults();
     surfaces_.picture1.clear();
     surfaces_.picture2.clear();
     PrepareTrajectoryView(surfaces_.picture1);

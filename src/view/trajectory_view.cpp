@@ -93,9 +93,11 @@ void PrepareTrajectoryView(Canvas& canvas) {
 }
 
 void StoreStartPoint(const ModelRecord& r, TrackStore& track) {
-    storePoint(r, track, r.NT);
+    // A new track begins even when its first point cannot be placed: none of the old dots is
+    // re-plotted again, and every new one is checked before it is drawn.
     ++track.generation;
     track.drawable = 0;
+    storePoint(r, track, r.NT);
 }
 
 void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected, bool option2Selected) {
