@@ -91,6 +91,11 @@ Experiment& BatchRunner::experiment() { return *experiment_; }
 
 void BatchRunner::run(std::vector<std::string> lines) {
     lines_ = std::move(lines);
+    // Editors on some systems begin a UTF-8 file with a byte-order mark; it is not part of the
+    // first command.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (!lines_.empty() && lines_.front().starts_with(kByteOrderMark))
+        lines_.front().erase(0, kByteOrderMark.size());
     next_ = 0;
     while (const auto command = nextCommand()) {
         deferredUpdates_ = 0;

@@ -63,6 +63,12 @@ TEST(BatchRunner, StartsAsTheWindowDoes) {
     EXPECT_FALSE(batch.runner.form().isTextVisible(Text16));
 }
 
+TEST(BatchRunner, AByteOrderMarkBeforeTheFirstCommandIsNotPartOfIt) {
+    Batch batch;
+    const std::vector<std::string> lines = batch.run({"\xEF\xBB\xBFset m10 7", "print"});
+    EXPECT_EQ(printed(lines, 1), "7");
+}
+
 TEST(BatchRunner, VariantSetAndCheckWorkTheControls) {
     Batch batch;
     std::vector<std::string> lines = batch.run({"variant ball-rod", "print"});
