@@ -48,9 +48,11 @@ protected:
     void clickWhenTrackHas(int points, const char* button) {
         auto timer = std::make_shared<QTimer>();
         timer->setInterval(0);
-        QObject::connect(timer.get(), &QTimer::timeout, [this, timer, points, button] {
+        // The fixture owns the timer; a copy of the shared pointer in its own slot would keep it
+        // alive for ever.
+        QObject::connect(timer.get(), &QTimer::timeout, [this, t = timer.get(), points, button] {
             if (window.record().NT < points) return;
-            timer->stop();
+            t->stop();
             click(button);
         });
         timer->start();
