@@ -6,7 +6,8 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    # clang with libFuzzer and the sanitizer runtimes; llvm-14 brings the symbolizer for their reports
+    clang libclang-rt-14-dev llvm-14
     xvfb xauth xdotool imagemagick x11-utils
     fonts-dejavu-core fonts-dejavu-extra
 )

@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kvor3m and runs every test.
+# Installs what is missing, builds Kvor3m and runs every test; then builds everything again with
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs every test there (scripts/sanitize.sh),
+# and runs each libFuzzer target for 30 seconds (scripts/fuzz.sh). Any failure fails the script.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 scripts/install-deps.sh
 scripts/build.sh
 ctest --test-dir build --output-on-failure --timeout 600
+
+scripts/sanitize.sh
+scripts/fuzz.sh 30
