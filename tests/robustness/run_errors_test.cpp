@@ -83,6 +83,28 @@ TEST(RunErrors, FaultsOfTheEquationsOfMotion) {
     }
 }
 
+// Two balls that pass through each other (no stiffness, dampers of 10^-300 N*s/m) along the x
+// axis at 1 m/s each meet in one point: the distance of the centres is 0 and the Coulomb force
+// 0/0. With a step of 2^-10 s every position is exact, so they meet at the last stage of step
+// 1024, and the run ends with T at 1023 steps.
+TEST(RunErrors, CentresInOnePointDuringARun) {
+    Engine engine;
+    engine.load(test::HeadOnElastic()
+                    .with(Text4, "0")
+                    .with(Text14, "0")
+                    .with(Text5, "1")
+                    .with(Text15, "1")
+                    .with(Text25, "-300")
+                    .with(Text7, "1")
+                    .with(Text17, "-1")
+                    .with(Text54, "0,0009765625"));
+    engine.start(1000);
+    ExpectOnlyMessage(engine, text::kEquationsError);
+    EXPECT_EQ(engine.record.T, 1023 * 0.0009765625);
+    EXPECT_EQ(engine.record.LR, 0) << "the distance was computed before the force failed";
+    ExpectGoodStartRunsNormally(engine);
+}
+
 // With "Лоренц" ticked, the first ball-ball step at whose end a speed reaches the speed of light
 // ends the run: the relativistic mass is the square root of a negative number.
 TEST(RunErrors, ReachingTheSpeedOfLightWithLorentzMasses) {
