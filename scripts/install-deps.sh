@@ -4,12 +4,14 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libqt6svg6
     libgtest-dev libgmock-dev libbenchmark-dev
     # clang with libFuzzer and the sanitizer runtimes; llvm-14 brings the symbolizer for their reports
     clang libclang-rt-14-dev llvm-14
     xvfb xauth xdotool imagemagick x11-utils
     fonts-dejavu-core fonts-dejavu-extra
+    # the Russian locale, to test number texts with a decimal comma
+    locales
 )
 
 missing=()
