@@ -58,7 +58,9 @@ class BatchRunner::Platform final : public MessageHost, public EventHost {
 public:
     explicit Platform(BatchRunner& runner) : runner_(runner) {}
 
-    void info(std::string_view text) override { runner_.out_ << "message\t" << EscapedLine(text) << '\n' << std::flush; }
+    void info(std::string_view text) override {
+        runner_.out_ << "message\t" << EscapedLine(text) << '\n' << std::flush;
+    }
     bool askYesNo(std::string_view text) override {
         info(text);
         const bool yes = runner_.answerYes_;
@@ -78,16 +80,17 @@ private:
 
 BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings)
     : out_(out), surfaces_(std::make_unique<Surfaces>(out)), platform_(std::make_unique<Platform>(*this)) {
-    experiment_ = std::make_unique<Experiment>(record_, track_, form_,
-                                               Experiment::Surfaces{surfaces_->picture1, surfaces_->picture2},
-                                               Experiment::Platform{*platform_, *platform_, platform_->clock},
-                                               std::move(settings));
+    experiment_ = std::make_unique<Experiment>(
+        record_, track_, form_, Experiment::Surfaces{surfaces_->picture1, surfaces_->picture2},
+        Experiment::Platform{*platform_, *platform_, platform_->clock}, std::move(settings));
     experiment_->Form_Load();
 }
 
 BatchRunner::~BatchRunner() = default;
 
-Experiment& BatchRunner::experiment() { return *experiment_; }
+Experiment& BatchRunner::experiment() {
+    return *experiment_;
+}
 
 void BatchRunner::run(std::vector<std::string> lines) {
     lines_ = std::move(lines);
@@ -144,17 +147,38 @@ void BatchRunner::execute(const ScriptCommand& c) {
                 experiment.Option2_Click();
         }
         break;
-    case Kind::Set: form_.setText(c.box, c.text); break;
-    case Kind::Check: form_.setChecked(c.check, c.on); break;
-    case Kind::Start: experiment.Command1_Click(); break;
-    case Kind::Stop: experiment.Command2_Click(); break;
-    case Kind::Continue: experiment.Command3_Click(); break;
-    case Kind::Steps: experiment.Command10_Click(); break;
-    case Kind::Reverse: experiment.Command11_Click(); break;
-    case Kind::Show: experiment.Command7_Click(); break;
-    case Kind::Run: break;  // outside a run there is nothing to wait for
-    case Kind::Answer: answerYes_ = c.on; break;
-    case Kind::Data: experiment.setDataFile(c.text); break;
+    case Kind::Set:
+        form_.setText(c.box, c.text);
+        break;
+    case Kind::Check:
+        form_.setChecked(c.check, c.on);
+        break;
+    case Kind::Start:
+        experiment.Command1_Click();
+        break;
+    case Kind::Stop:
+        experiment.Command2_Click();
+        break;
+    case Kind::Continue:
+        experiment.Command3_Click();
+        break;
+    case Kind::Steps:
+        experiment.Command10_Click();
+        break;
+    case Kind::Reverse:
+        experiment.Command11_Click();
+        break;
+    case Kind::Show:
+        experiment.Command7_Click();
+        break;
+    case Kind::Run:
+        break; // outside a run there is nothing to wait for
+    case Kind::Answer:
+        answerYes_ = c.on;
+        break;
+    case Kind::Data:
+        experiment.setDataFile(c.text);
+        break;
     case Kind::Print:
         for (int box = 1; box <= kTextBoxCount; ++box)
             out_ << "Text" << box << '\t' << EscapedLine(form_.text(static_cast<TextBox>(box))) << '\n';

@@ -12,23 +12,29 @@ namespace {
 // The captions by which the boxes can be named, input boxes first so that they win where a
 // panel box shows the same quantity. The exponent boxes have no caption of their own.
 constexpr std::array<std::pair<std::string_view, TextBox>, 49> kBoxCaptions{{
-    {"m10", Text1},   {"q1", Text2},    {"D1", Text3},     {"C1", Text4},       {"Kj1", Text5},
-    {"Ks", Text6},    {"VX1", Text7},   {"VY1", Text8},    {"X1", Text9},       {"Y1", Text10},
-    {"m20", Text11},  {"q2", Text12},   {"D2", Text13},    {"C2", Text14},      {"Kj2", Text15},
-    {"L2", Text16},   {"VX2", Text17},  {"VY2", Text18},   {"X2", Text19},      {"Y2", Text20},
-    {"MF", Text26},   {"Mx", Text29},   {"Mv", Text30},    {"Mt", Text51},      {"шаг", Text54},
-    {"h", Text54},    {"NC0", Text55},  {"NCOfile", Text57}, {"NC0file", Text57}, {"MFq", Text61},
-    {"Угол2", Text64}, {"Fc+Fj", Text41}, {"Fs", Text42},  {"Fm", Text43},      {"Fq", Text44},
-    {"V1,FX", Text35}, {"V2,FY", Text36}, {"Ew", Text45},  {"Ev", Text46},      {"w1", Text37},
-    {"w2", Text38},   {"Es", Text47},   {"Ej", Text48},    {"Em", Text49},      {"Eq", Text50},
-    {"KD0", Text52},  {"KD", Text53},   {"E0", Text62},    {"E", Text63},
+    {"m10", Text1},    {"q1", Text2},     {"D1", Text3},       {"C1", Text4},       {"Kj1", Text5},
+    {"Ks", Text6},     {"VX1", Text7},    {"VY1", Text8},      {"X1", Text9},       {"Y1", Text10},
+    {"m20", Text11},   {"q2", Text12},    {"D2", Text13},      {"C2", Text14},      {"Kj2", Text15},
+    {"L2", Text16},    {"VX2", Text17},   {"VY2", Text18},     {"X2", Text19},      {"Y2", Text20},
+    {"MF", Text26},    {"Mx", Text29},    {"Mv", Text30},      {"Mt", Text51},      {"шаг", Text54},
+    {"h", Text54},     {"NC0", Text55},   {"NCOfile", Text57}, {"NC0file", Text57}, {"MFq", Text61},
+    {"Угол2", Text64}, {"Fc+Fj", Text41}, {"Fs", Text42},      {"Fm", Text43},      {"Fq", Text44},
+    {"V1,FX", Text35}, {"V2,FY", Text36}, {"Ew", Text45},      {"Ev", Text46},      {"w1", Text37},
+    {"w2", Text38},    {"Es", Text47},    {"Ej", Text48},      {"Em", Text49},      {"Eq", Text50},
+    {"KD0", Text52},   {"KD", Text53},    {"E0", Text62},      {"E", Text63},
 }};
 
 constexpr std::array<std::pair<std::string_view, CheckBox>, 5> kCheckCaptions{{
-    {"Лоренц", Check1}, {"Запись", Check2}, {"m1,m2", Check9}, {"FX,FY", Check10}, {"+Fm", Check13},
+    {"Лоренц", Check1},
+    {"Запись", Check2},
+    {"m1,m2", Check9},
+    {"FX,FY", Check10},
+    {"+Fm", Check13},
 }};
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
@@ -49,19 +55,23 @@ std::string_view nextWord(std::string_view& rest) {
 // The words after the command, up to a comment.
 std::vector<std::string_view> arguments(std::string_view rest) {
     std::vector<std::string_view> words;
-    for (std::string_view w = nextWord(rest); !w.empty() && w.front() != '#'; w = nextWord(rest)) words.push_back(w);
+    for (std::string_view w = nextWord(rest); !w.empty() && w.front() != '#'; w = nextWord(rest))
+        words.push_back(w);
     return words;
 }
 
 std::optional<int> numberedControl(std::string_view name, std::string_view prefix, int count) {
-    if (!name.starts_with(prefix) || name.size() == prefix.size() || name[prefix.size()] == '0') return std::nullopt;
+    if (!name.starts_with(prefix) || name.size() == prefix.size() || name[prefix.size()] == '0')
+        return std::nullopt;
     int n = 0;
     const auto [end, error] = std::from_chars(name.data() + prefix.size(), name.data() + name.size(), n);
     if (error != std::errc{} || end != name.data() + name.size() || n < 1 || n > count) return std::nullopt;
     return n;
 }
 
-[[noreturn]] void fail(std::string reason) { throw ScriptError{std::move(reason)}; }
+[[noreturn]] void fail(std::string reason) {
+    throw ScriptError{std::move(reason)};
+}
 
 void expectArguments(const std::vector<std::string_view>& args, std::size_t n, std::string_view usage) {
     if (args.size() != n) fail("expected: " + std::string(usage));
@@ -98,7 +108,7 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         const auto box = TextBoxByName(name);
         if (!box) fail("no text box is called " + std::string(name));
         c.box = *box;
-        if (!rest.empty()) rest.remove_prefix(1);  // the blank between NAME and TEXT
+        if (!rest.empty()) rest.remove_prefix(1); // the blank between NAME and TEXT
         c.text = std::string(rest);
         return c;
     }
@@ -111,8 +121,9 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
 
     const auto args = arguments(rest);
     const std::pair<std::string_view, Kind> buttons[] = {
-        {"start", Kind::Start},     {"stop", Kind::Stop}, {"continue", Kind::Continue}, {"steps", Kind::Steps},
-        {"reverse", Kind::Reverse}, {"show", Kind::Show}, {"print", Kind::Print},
+        {"start", Kind::Start}, {"stop", Kind::Stop},       {"continue", Kind::Continue},
+        {"steps", Kind::Steps}, {"reverse", Kind::Reverse}, {"show", Kind::Show},
+        {"print", Kind::Print},
     };
     for (const auto& [name, kind] : buttons) {
         if (word == name) {

@@ -12,27 +12,27 @@ namespace kvor {
 // boxes, selects the variant and presses buttons.
 struct ScriptCommand {
     enum class Kind {
-        Variant,   // variant ball-ball | ball-rod
-        Set,       // set NAME TEXT
-        Check,     // check NAME on | off
-        Start,     // the buttons
+        Variant, // variant ball-ball | ball-rod
+        Set,     // set NAME TEXT
+        Check,   // check NAME on | off
+        Start,   // the buttons
         Stop,
         Continue,
         Steps,
         Reverse,
         Show,
-        Run,       // run N: during a run, the next command comes N screen updates later
-        Answer,    // answer yes | no: the answer to the next question about Eq
-        Data,      // data FILE: where data records are appended
-        Print,     // every text box as "TextN<TAB>text"
+        Run,    // run N: during a run, the next command comes N screen updates later
+        Answer, // answer yes | no: the answer to the next question about Eq
+        Data,   // data FILE: where data records are appended
+        Print,  // every text box as "TextN<TAB>text"
     };
     Kind kind = Kind::Print;
     OptionButton variant = OptionButton::Option1;
     TextBox box = Text1;
     CheckBox check = Check1;
-    bool on = false;        // check on, answer yes
-    long count = 0;         // run N
-    std::string text;       // set TEXT, data FILE
+    bool on = false;  // check on, answer yes
+    long count = 0;   // run N
+    std::string text; // set TEXT, data FILE
 };
 
 // A line that cannot be understood, and why.

@@ -27,8 +27,8 @@ public:
 
 } // namespace
 
-Experiment::Experiment(ModelRecord& record, TrackStore& track, Form& form, Surfaces surfaces, Platform platform,
-                       ExperimentSettings settings)
+Experiment::Experiment(ModelRecord& record, TrackStore& track, Form& form, Surfaces surfaces,
+                       Platform platform, ExperimentSettings settings)
     : r_(record), track_(track), form_(form), surfaces_(surfaces), platform_(platform),
       settings_(std::move(settings)) {}
 
@@ -47,7 +47,9 @@ void Experiment::ClearPictures() {
     PrepareTimeGraphView(surfaces_.picture2);
 }
 
-void Experiment::Command5_Click() { ClearPictures(); }
+void Experiment::Command5_Click() {
+    ClearPictures();
+}
 
 void Experiment::Command7_Click() {
     const bool option1 = form_.isSelected(OptionButton::Option1);
@@ -68,9 +70,13 @@ void Experiment::Command7_Click() {
     DrawBodies(r_, track_.rod, pen, option1, option2);
 }
 
-void Experiment::Option1_Click() { kvor::Option1_Click(form_, settings_.decimalSeparator); }
+void Experiment::Option1_Click() {
+    kvor::Option1_Click(form_, settings_.decimalSeparator);
+}
 
-void Experiment::Option2_Click() { kvor::Option2_Click(form_, settings_.decimalSeparator); }
+void Experiment::Option2_Click() {
+    kvor::Option2_Click(form_, settings_.decimalSeparator);
+}
 
 void Experiment::WriteNumber(TextBox box, double value) {
     fp::checkFaults();

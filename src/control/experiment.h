@@ -30,8 +30,8 @@ struct ExperimentSettings {
 class Experiment {
 public:
     struct Surfaces {
-        Canvas& picture1;  // the trajectory picture
-        Canvas& picture2;  // the time graph
+        Canvas& picture1; // the trajectory picture
+        Canvas& picture2; // the time graph
     };
     struct Platform {
         MessageHost& messages;
@@ -45,15 +45,15 @@ public:
     // The window is being created: the ball-ball example, empty prepared pictures, the constants.
     void Form_Load();
 
-    void Command1_Click();   // " Начать эксперимент  ": start
-    void Command2_Click();   // "Остановить": stop at the next screen update
-    void Command3_Click();   // "Продолжить": continue
-    void Command10_Click();  // "Сделать NC0 шагов решения": NC0 more steps
-    void Command11_Click();  // "Реверс": reverse the motion
-    void Command5_Click();   // "Очистить  рисунки": clear both pictures
-    void Command7_Click();   // "Показать тела": show the bodies at their start positions
-    void Option1_Click();    // "1-шар 2-шар" became selected
-    void Option2_Click();    // "1-шар 2-стержень" became selected
+    void Command1_Click();  // " Начать эксперимент  ": start
+    void Command2_Click();  // "Остановить": stop at the next screen update
+    void Command3_Click();  // "Продолжить": continue
+    void Command10_Click(); // "Сделать NC0 шагов решения": NC0 more steps
+    void Command11_Click(); // "Реверс": reverse the motion
+    void Command5_Click();  // "Очистить  рисунки": clear both pictures
+    void Command7_Click();  // "Показать тела": show the bodies at their start positions
+    void Option1_Click();   // "1-шар 2-шар" became selected
+    void Option2_Click();   // "1-шар 2-стержень" became selected
 
     bool running() const { return running_; }
     const ExperimentSettings& settings() const { return settings_; }
@@ -66,6 +66,10 @@ private:
     bool StartExperiment();
     bool ReverseExperiment();
     void StartState();
+    void ResetSums();
+    void FreeRadii();
+    void StartMasses();
+    void StartEnergyAndMomentum();
     void EndImpactSolution();
     void RunLoop();
     bool RunStep(Stretch& stretch);
@@ -82,7 +86,7 @@ private:
     ExperimentSettings settings_;
     ScaleReader scales_;
     bool running_ = false;
-    bool endRun_ = false;  // a command during the run asked to end it
+    bool endRun_ = false; // a command during the run asked to end it
 };
 
 } // namespace kvor

@@ -48,9 +48,15 @@ void Experiment::RunLoop() {
         } catch (const ModelError&) {
             fp::clearFaults();
             switch (stretch) {
-            case Stretch::Equations: platform_.messages.info(messages::kEquationsError); break;
-            case Stretch::LightSpeed: platform_.messages.info(messages::kLightSpeed); break;
-            case Stretch::Display: platform_.messages.info(messages::kIncompatibleParameters); break;
+            case Stretch::Equations:
+                platform_.messages.info(messages::kEquationsError);
+                break;
+            case Stretch::LightSpeed:
+                platform_.messages.info(messages::kLightSpeed);
+                break;
+            case Stretch::Display:
+                platform_.messages.info(messages::kIncompatibleParameters);
+                break;
             }
             return;
         } catch (const DataFileError&) {

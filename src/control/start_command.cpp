@@ -48,46 +48,13 @@ void Experiment::StartState() {
     ModelRecord& r = r_;
     const bool ballRod = form_.isSelected(OptionButton::Option2);
 
-    // Accumulators and counters of a fresh experiment. StepCount, FileStepCount, Ss and AlfaPrev
-    // carry over.
-    r.T = 0;
-    r.NT = 0;
-    r.Fs = 0;
-    r.Fsx = 0;
-    r.Fsy = 0;
-    r.VsPrev = 0;
     r.BallBall = 0;
     r.BallRod = 0;
-    r.VR1 = 0;
-    r.VR2 = 0;
-    r.w1 = 0;
-    r.w2 = 0;
-    r.Def1Prev = 0;
-    r.Def2Prev = 0;
-    r.Es = 0;
-    r.Ej = 0;
-    r.Em = 0;
-    r.Eq = 0;
-    r.EqPrev = 0;
-    r.EqAnswer = 0;
-    r.Fq0 = 0;
-
-    r.R12 = (r.D1 + r.D2) / 2;
-    r.LRc = r.R12;
-    r.R10 = r.D1 / 2;
-    r.R20 = r.D2 / 2;
-
-    // Masses at rest, or grown with speed by the Lorentz factor.
-    r.m1 = r.m10;
-    r.m2 = r.m20;
+    ResetSums();
+    FreeRadii();
     r.V1 = std::sqrt(r.VX1 * r.VX1 + r.VY1 * r.VY1);
     r.V2 = std::sqrt(r.VX2 * r.VX2 + r.VY2 * r.VY2);
-    if (form_.isChecked(Check1)) {
-        r.m1 = r.m10 / std::sqrt(1 - r.V1 * r.V1 / r.Vsv / r.Vsv);
-        r.m2 = r.m20 / std::sqrt(1 - r.V2 * r.V2 / r.Vsv / r.Vsv);
-    }
-    WriteNumber(Text39, r.m1);
-    WriteNumber(Text40, r.m2);
+    StartMasses();
 
     // Balls, or a thin rod turning about its centre, which carries no charge in this model.
     r.J1 = 2 * r.m1 * r.R10 * r.R10 / 5;
@@ -97,10 +64,7 @@ void Experiment::StartState() {
         r.q2 = 0;
     }
 
-    StartEnergy(r);
-    WriteNumber(Text62, r.E0);
-    StartMomentum(r);
-    WriteNumber(Text52, r.KD0);
+    StartEnergyAndMomentum();
 
     r.DX = r.X2 - r.X1;
     r.DY = r.Y2 - r.Y1;
@@ -147,6 +111,60 @@ void Experiment::StartState() {
 
     if (form_.isSelected(OptionButton::Option1)) r.BallBall = 1;
     if (ballRod) r.BallRod = 1;
+}
+
+// What a start and a reversal share. The sums of the balance and the contact history begin
+// afresh; StepCount, FileStepCount, Ss and AlfaPrev carry over.
+void Experiment::ResetSums() {
+    ModelRecord& r = r_;
+    r.T = 0;
+    r.NT = 0;
+    r.Fs = 0;
+    r.Fsx = 0;
+    r.Fsy = 0;
+    r.VsPrev = 0;
+    r.VR1 = 0;
+    r.VR2 = 0;
+    r.w1 = 0;
+    r.w2 = 0;
+    r.Def1Prev = 0;
+    r.Def2Prev = 0;
+    r.Es = 0;
+    r.Ej = 0;
+    r.Em = 0;
+    r.Eq = 0;
+    r.EqPrev = 0;
+    r.EqAnswer = 0;
+    r.Fq0 = 0;
+}
+
+void Experiment::FreeRadii() {
+    ModelRecord& r = r_;
+    r.R12 = (r.D1 + r.D2) / 2;
+    r.LRc = r.R12;
+    r.R10 = r.D1 / 2;
+    r.R20 = r.D2 / 2;
+}
+
+// Masses at rest, or grown with the speeds V1, V2 by the Lorentz factor.
+void Experiment::StartMasses() {
+    ModelRecord& r = r_;
+    r.m1 = r.m10;
+    r.m2 = r.m20;
+    if (form_.isChecked(Check1)) {
+        r.m1 = r.m10 / std::sqrt(1 - r.V1 * r.V1 / r.Vsv / r.Vsv);
+        r.m2 = r.m20 / std::sqrt(1 - r.V2 * r.V2 / r.Vsv / r.Vsv);
+    }
+    WriteNumber(Text39, r.m1);
+    WriteNumber(Text40, r.m2);
+}
+
+// The references of the balance and of the momentum check: E0 and KD0.
+void Experiment::StartEnergyAndMomentum() {
+    StartEnergy(r_);
+    WriteNumber(Text62, r_.E0);
+    StartMomentum(r_);
+    WriteNumber(Text52, r_.KD0);
 }
 
 // A ball striking the end of a resting vertical rod in an impact of no duration keeps momentum,

@@ -49,8 +49,7 @@ using Long = std::int32_t;
 // A count that cannot go on starts again from 0 after its error: left at its largest value it
 // would refuse every later step as well, and since the steps since the last data record are
 // counted across runs, the program could not run again.
-template <typename Counter>
-void Increment(Counter& n) {
+template <typename Counter> void Increment(Counter& n) {
     if (n == std::numeric_limits<Counter>::max()) [[unlikely]] {
         n = 0;
         raiseArithmeticFault();

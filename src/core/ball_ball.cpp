@@ -8,17 +8,6 @@ namespace kvor {
 
 namespace {
 
-void refreshMirrors(ModelRecord& r) {
-    r.X1 = r.Z[1];
-    r.X2 = r.Z[2];
-    r.Y1 = r.Z[3];
-    r.Y2 = r.Z[4];
-    r.VX1 = r.Z[7];
-    r.VX2 = r.Z[8];
-    r.VY1 = r.Z[9];
-    r.VY2 = r.Z[10];
-}
-
 // Angle of the line of centres to the x axis, between 0 and pi/2; the quadrant stays in the
 // signs of DX and DY. Balls nearly on one vertical would give a meaningless angle from a tiny
 // DX, so DX below 1/10000 of a diameter is replaced by 0.0001 m of the same sign. With DX = 0
@@ -61,7 +50,7 @@ void contactForce(ModelRecord& r) {
 } // namespace
 
 void Diffur1(ModelRecord& r, bool plusFm) {
-    refreshMirrors(r);
+    RefreshCentreMirrors(r);
     r.DX = r.X2 - r.X1;
     r.DY = r.Y2 - r.Y1;
     r.LR = std::sqrt(r.DX * r.DX + r.DY * r.DY);

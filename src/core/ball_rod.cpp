@@ -8,19 +8,6 @@ namespace kvor {
 
 namespace {
 
-void refreshMirrors(ModelRecord& r) {
-    r.X1 = r.Z[1];
-    r.X2 = r.Z[2];
-    r.Y1 = r.Z[3];
-    r.Y2 = r.Z[4];
-    r.phi2 = r.Z[6];
-    r.VX1 = r.Z[7];
-    r.VX2 = r.Z[8];
-    r.VY1 = r.Z[9];
-    r.VY2 = r.Z[10];
-    r.w2 = r.Z[12];
-}
-
 // Direction of the line from the ball centre to the rod centre, from the vertical. With the
 // ball on the x axis it stays horizontal (-pi/2); a ball level with the rod centre gets a tiny
 // positive DY so that the direction is defined.
@@ -35,7 +22,9 @@ void lineOfCentresDirection(ModelRecord& r) {
 // half the rod plus the ball radius) and its centre is nearer the rod axis than the contact
 // distance. Its penetration is R12 - Hn; the penetration rate has a part from the rod's rotation
 // about its centre (lever arm Lp) and a part from the relative translation along the normal.
-bool inContact(const ModelRecord& r) { return r.L2 / 2 + r.R10 >= r.LR && r.Hn <= r.R12; }
+bool inContact(const ModelRecord& r) {
+    return r.L2 / 2 + r.R10 >= r.LR && r.Hn <= r.R12;
+}
 
 void normalAndLever(ModelRecord& r) {
     r.Hn = std::sin(r.Alfa) * r.LR;
@@ -104,7 +93,9 @@ void rodContact(ModelRecord& r) {
 } // namespace
 
 void Diffur2(ModelRecord& r) {
-    refreshMirrors(r);
+    RefreshCentreMirrors(r);
+    r.phi2 = r.Z[6];
+    r.w2 = r.Z[12];
     r.DX = r.X2 - r.X1;
     r.DY = r.Y2 - r.Y1;
     r.LR = std::sqrt(r.DX * r.DX + r.DY * r.DY);

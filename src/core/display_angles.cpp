@@ -11,7 +11,9 @@ double VelocityAngleDegrees(double vx, double vy) {
     return Fix(std::atan(std::abs(vy / vx)) * 1000 * 180 / 3.14159) / 1000;
 }
 
-double AngleDegrees(double radians) { return Fix(radians * 1000 * 180 / 3.14159) / 1000; }
+double AngleDegrees(double radians) {
+    return Fix(radians * 1000 * 180 / 3.14159) / 1000;
+}
 
 void UpdateDisplayAngles(ModelRecord& r) {
     r.Ugol1 = 0;

@@ -15,9 +15,13 @@ double momentum(const ModelRecord& r) {
 
 } // namespace
 
-void StartEnergy(ModelRecord& r) { r.E0 = (r.m1 * r.V1 * r.V1 + r.m2 * r.V2 * r.V2) / 2; }
+void StartEnergy(ModelRecord& r) {
+    r.E0 = (r.m1 * r.V1 * r.V1 + r.m2 * r.V2 * r.V2) / 2;
+}
 
-void StartMomentum(ModelRecord& r) { r.KD0 = momentum(r); }
+void StartMomentum(ModelRecord& r) {
+    r.KD0 = momentum(r);
+}
 
 void PotentialEnergyTerms(ModelRecord& r) {
     r.Em = r.Em - (r.LRprev - r.LR) * r.Fm;
@@ -31,7 +35,9 @@ void KineticEnergyAndMomentum(ModelRecord& r) {
     r.KD = momentum(r);
 }
 
-double EnergyBalance(const ModelRecord& r) { return r.E - r.E0 + r.Ej + r.Es + r.Em + r.Eq; }
+double EnergyBalance(const ModelRecord& r) {
+    return r.E - r.E0 + r.Ej + r.Es + r.Em + r.Eq;
+}
 
 void RelativisticMasses(ModelRecord& r) {
     r.m1 = r.m10 / std::sqrt(1 - r.V1 * r.V1 / r.Vsv / r.Vsv);

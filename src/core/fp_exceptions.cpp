@@ -10,7 +10,9 @@
 
 namespace kvor {
 
-void raiseArithmeticFault() { throw ArithmeticFault{}; }
+void raiseArithmeticFault() {
+    throw ArithmeticFault{};
+}
 
 namespace fp {
 
@@ -35,7 +37,9 @@ void checkFaults() {
     if (_mm_getcsr() & kFaults) raiseArithmeticFault();
 }
 #else
-void clearFaults() noexcept { std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW); }
+void clearFaults() noexcept {
+    std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
+}
 
 void checkFaults() {
     if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW)) raiseArithmeticFault();

@@ -18,14 +18,14 @@ using StateVector = std::array<real, kStateSize + 1>;
 // routine by reference. All quantities are SI (kg, C, m, s, N, J, rad) unless noted.
 struct ModelRecord {
     // Physical parameters of body 1 (a ball) and body 2 (a ball or a rigid rod).
-    real m10, m20;   // rest masses, kg
-    real q1, q2;     // charges, C
-    real D1, D2;     // diameters, m (for the rod D2 is its thickness)
-    real C1, C2;     // stiffness of each body's material, N/m
-    real Kj1, Kj2;   // viscous friction inside each body, N*s/m
-    real Ks;         // dry friction between the surfaces, dimensionless
-    real L2;         // rod length, m
-    real h;          // integration step, s
+    real m10, m20; // rest masses, kg
+    real q1, q2;   // charges, C
+    real D1, D2;   // diameters, m (for the rod D2 is its thickness)
+    real C1, C2;   // stiffness of each body's material, N/m
+    real Kj1, Kj2; // viscous friction inside each body, N*s/m
+    real Ks;       // dry friction between the surfaces, dimensionless
+    real L2;       // rod length, m
+    real h;        // integration step, s
 
     // Drawing scales, per centimetre of drawing: m/cm, (m/s)/cm, s/cm, N/cm, N/cm.
     real Mx, Mv, Mt, MF, MFq;
@@ -42,12 +42,12 @@ struct ModelRecord {
     real VX1, VX2, VY1, VY2, w1, w2;
 
     // Current and derived quantities of the bodies: kg, m/s, kg*m^2, m.
-    real m1, m2;    // current (possibly relativistic) masses
-    real V1, V2;    // speeds
-    real J1, J2;    // moments of inertia
-    real R10, R20;  // free radii
-    real R1, R2;    // deformed radii
-    real R12;       // contact distance (D1 + D2)/2
+    real m1, m2;   // current (possibly relativistic) masses
+    real V1, V2;   // speeds
+    real J1, J2;   // moments of inertia
+    real R10, R20; // free radii
+    real R1, R2;   // deformed radii
+    real R12;      // contact distance (D1 + D2)/2
 
     // Line of centres: m and rad; the display angles in degrees.
     real DX, DY, LR, LRprev;
@@ -80,15 +80,15 @@ struct ModelRecord {
     real T, Ts, TStart;
 
     // Counters and flags.
-    Integer NC0 = 0;           // steps between screen updates
-    Integer NC0file = 0;       // steps between data records
-    Integer StepCount = 0;     // steps since the last screen update
-    Long FileStepCount = 0;    // steps since the last data record
-    Long NT = 0;               // index of the newest trajectory point
-    Integer BallBall = 0;      // 1 when the ball-ball variant was started
-    Integer BallRod = 0;       // 1 when the ball-rod variant was started
-    Integer StopFlag = 0;      // 1 = end the run at the next screen update
-    Integer EqAnswer = 0;      // answer to the question about Eq; 6 means Yes
+    Integer NC0 = 0;        // steps between screen updates
+    Integer NC0file = 0;    // steps between data records
+    Integer StepCount = 0;  // steps since the last screen update
+    Long FileStepCount = 0; // steps since the last data record
+    Long NT = 0;            // index of the newest trajectory point
+    Integer BallBall = 0;   // 1 when the ball-ball variant was started
+    Integer BallRod = 0;    // 1 when the ball-rod variant was started
+    Integer StopFlag = 0;   // 1 = end the run at the next screen update
+    Integer EqAnswer = 0;   // answer to the question about Eq; 6 means Yes
 
     // Physical constants, set when the window loads.
     real G, Kq, Vsv, Pi;
@@ -103,5 +103,12 @@ constexpr Integer kAnswerNo = 7;
 
 // Sets G, Vsv, Kq and Pi, and nothing else of the record.
 void SetModelConstants(ModelRecord& r);
+
+// The mirrors of the two centres' positions and velocities from Z: X1, X2, Y1, Y2, VX1, VX2,
+// VY1, VY2.
+void RefreshCentreMirrors(ModelRecord& r);
+
+// All twelve mirrors from Z.
+void RefreshAllMirrors(ModelRecord& r);
 
 } // namespace kvor

@@ -6,7 +6,7 @@
 namespace kvor {
 
 void AppendNumberText(std::string& out, double value, char decimalSeparator) {
-    if (value == 0) {  // also a negative zero
+    if (value == 0) { // also a negative zero
         out += '0';
         return;
     }
@@ -38,8 +38,12 @@ std::string NumberText(double value, char decimalSeparator) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The number's text in the form from_chars reads ("-12.5e3": no '+', a point), or nothing when
 // the text is not a number. firstDigitExponent receives the decimal exponent of the first
@@ -106,8 +110,8 @@ std::optional<double> ParseNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(form->data(), form->data() + form->size(), value);
     if (end != form->data() + form->size()) return std::nullopt;
     if (error == std::errc::result_out_of_range) {
-        if (firstDigitExponent > 0) return std::nullopt;  // beyond the double range
-        return (*form)[0] == '-' ? -0.0 : 0.0;             // below the smallest double
+        if (firstDigitExponent > 0) return std::nullopt; // beyond the double range
+        return (*form)[0] == '-' ? -0.0 : 0.0;           // below the smallest double
     }
     if (error != std::errc{} || !std::isfinite(value)) return std::nullopt;
     return value;

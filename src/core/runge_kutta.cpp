@@ -12,25 +12,6 @@ void Derivatives(ModelRecord& r, bool plusFm) {
     if (r.BallRod == 1) Diffur2(r);
 }
 
-namespace {
-
-void refreshAllMirrors(ModelRecord& r) {
-    r.X1 = r.Z[1];
-    r.X2 = r.Z[2];
-    r.Y1 = r.Z[3];
-    r.Y2 = r.Z[4];
-    r.phi1 = r.Z[5];
-    r.phi2 = r.Z[6];
-    r.VX1 = r.Z[7];
-    r.VX2 = r.Z[8];
-    r.VY1 = r.Z[9];
-    r.VY2 = r.Z[10];
-    r.w1 = r.Z[11];
-    r.w2 = r.Z[12];
-}
-
-} // namespace
-
 void RungeKuttaStep(ModelRecord& r, bool plusFm) {
     constexpr int n = kStateSize;
     r.Ts = r.T;
@@ -63,7 +44,7 @@ void RungeKuttaStep(ModelRecord& r, bool plusFm) {
     // Z = Z0 + (k1 + 2 k2 + 2 k3 + k4)/6
     for (int i = 1; i <= n; ++i) r.Z[i] = (r.RK2[i] * 2 + r.RK1[i] + r.RK3[i] * 2 + r.RK4[i]) / 6 + r.Z0[i];
 
-    refreshAllMirrors(r);
+    RefreshAllMirrors(r);
     r.V1 = std::sqrt(r.VX1 * r.VX1 + r.VY1 * r.VY1);
     r.V2 = std::sqrt(r.VX2 * r.VX2 + r.VY2 * r.VY2);
 

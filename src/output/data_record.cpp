@@ -72,7 +72,8 @@ void AppendToFile(const std::filesystem::path& file, std::string_view text) {
     if (!written || !closed) throw DataFileError{};
 }
 
-void WriteDataRecord(ModelRecord& r, bool recording, char decimalSeparator, const std::filesystem::path& file) {
+void WriteDataRecord(ModelRecord& r, bool recording, char decimalSeparator,
+                     const std::filesystem::path& file) {
     if (!recording || r.FileStepCount < r.NC0file) return;
     r.FileStepCount = 0;
     BuildDataRecord(r, decimalSeparator, r.Msg);

@@ -15,7 +15,8 @@ struct DataFileError {};
 // to `file`: four labelled lines (time and angle; body 1; body 2; forces and energies), each
 // ending in CR LF, then two empty lines. The file is opened and closed for every record. Throws
 // DataFileError when the file cannot be written; the file is not left open.
-void WriteDataRecord(ModelRecord& r, bool recording, char decimalSeparator, const std::filesystem::path& file);
+void WriteDataRecord(ModelRecord& r, bool recording, char decimalSeparator,
+                     const std::filesystem::path& file);
 
 // The text of one record as WriteDataRecord writes it.
 void BuildDataRecord(const ModelRecord& r, char decimalSeparator, std::string& msg);

@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "application.h"
+#include "control_geometry.h"
 #include "help_text.h"
 #include "layout_table.h"
 #include "qt_services.h"
@@ -12,19 +13,6 @@
 #include <QScreen>
 
 namespace kvor::ui {
-
-namespace {
-
-QRect place(const ControlRow& row) {
-    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
-            row.height / kTwipsPerPixel};
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -41,18 +29,18 @@ AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nul
             control = help_;
         } else if (row.kind == Kind::Button) {
             auto* close = CreateChild<QPushButton>(this);
-            close->setText(fromUtf8(row.caption));
+            close->setText(FromUtf8(row.caption));
             connect(close, &QPushButton::clicked, this, &QWidget::close);
             control = close;
         } else {
             auto* label = CreateChild<QLabel>(this);
-            label->setText(fromUtf8(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
+            label->setText(FromUtf8(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
             label->setWordWrap(row.name == "Label1");
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             control = label;
         }
-        control->setObjectName(fromUtf8(row.name));
-        control->setGeometry(place(row));
+        control->setObjectName(FromUtf8(row.name));
+        control->setGeometry(PixelRect(row));
         FitCaption(*control);
     }
 

@@ -3,6 +3,7 @@
 #include "about_window.h"
 #include "application.h"
 #include "canvas_widget.h"
+#include "control_geometry.h"
 #include "layout_table.h"
 
 #include <QCheckBox>
@@ -23,15 +24,6 @@
 namespace kvor::ui {
 
 namespace {
-
-QRect place(const ControlRow& row) {
-    return {row.left / kTwipsPerPixel, row.top / kTwipsPerPixel, row.width / kTwipsPerPixel,
-            row.height / kTwipsPerPixel};
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The number in a control name such as "Text29" or "Command10".
 int controlNumber(std::string_view name) {
@@ -87,7 +79,7 @@ void MainWindow::createControls() {
         switch (row.kind) {
         case Kind::Label: {
             auto* label = CreateChild<QLabel>(parent);
-            label->setText(fromUtf8(row.caption));
+            label->setText(FromUtf8(row.caption));
             if (row.name == "Label86") rodLengthLabel_ = label;
             control = label;
             break;
@@ -103,41 +95,41 @@ void MainWindow::createControls() {
         }
         case Kind::CheckBox: {
             auto* box = CreateChild<QCheckBox>(parent);
-            box->setText(fromUtf8(row.caption));
+            box->setText(FromUtf8(row.caption));
             checks_[number] = box;
             control = box;
             break;
         }
         case Kind::OptionButton: {
             auto* option = CreateChild<QRadioButton>(parent);
-            option->setText(fromUtf8(row.caption));
+            option->setText(FromUtf8(row.caption));
             (row.name == "Option1" ? option1_ : option2_) = option;
             control = option;
             break;
         }
         case Kind::Frame:
             frame = CreateChild<QGroupBox>(parent);
-            frame->setTitle(fromUtf8(row.caption));
+            frame->setTitle(FromUtf8(row.caption));
             control = frame;
             break;
         case Kind::Button: {
             auto* button = CreateChild<QPushButton>(parent);
-            button->setText(fromUtf8(row.caption));
+            button->setText(FromUtf8(row.caption));
             button->setAutoDefault(false);
             commands_.at(number) = button;
             control = button;
             break;
         }
         case Kind::Picture: {
-            auto picture = std::make_unique<CanvasWidget>(place(row).size(), ratio, parent);
+            auto picture = std::make_unique<CanvasWidget>(PixelRect(row).size(), ratio, parent);
             picture->canvas().setFont(BoxFont());
             (row.name == "Picture1" ? picture1_ : picture2_) = picture.get();
             control = picture.release(); // owned by its parent from here on
             break;
         }
         }
-        control->setObjectName(fromUtf8(row.name));
-        control->setGeometry(place(row));
+        control->setObjectName(FromUtf8(row.name));
+        control->setGeometry(PixelRect(row));
         FitCaption(*control);
     }
 }
@@ -180,7 +172,7 @@ void MainWindow::connectCommands() {
 void MainWindow::setText(TextBox box, std::string_view text) {
     if (texts_[box] == text) return;
     QLineEdit* const edit = boxes_[box];
-    edit->setText(fromUtf8(text));
+    edit->setText(FromUtf8(text));
     // Long numbers show from their first digit, as typed numbers do.
     edit->setCursorPosition(0);
 }

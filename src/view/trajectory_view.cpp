@@ -100,7 +100,8 @@ void StoreStartPoint(const ModelRecord& r, TrackStore& track) {
     storePoint(r, track, r.NT);
 }
 
-void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected, bool option2Selected) {
+void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected,
+                  bool option2Selected) {
     Pen pen(canvas);
     Increment(r.NT);
     storePoint(r, track, r.NT);

@@ -20,7 +20,8 @@ void StoreStartPoint(const ModelRecord& r, TrackStore& track);
 // of the last update by drawing them again in the erase colour, re-plots the track and draws
 // the vectors and bodies of the current state. It changes NT and the track store, never a
 // quantity of the integration. The option buttons are those selected now.
-void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected, bool option2Selected);
+void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected,
+                  bool option2Selected);
 
 // The colour that erases: five steps off white, so that faint traces remain.
 constexpr Rgb kEraseColour{250, 250, 250};
