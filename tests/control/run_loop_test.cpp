@@ -43,6 +43,9 @@ struct RunCase {
     int updates; // screen updates before the run is stopped
 };
 
+// Named by its name in test listings, rather than by its bytes.
+void PrintTo(const RunCase& c, std::ostream* out) { *out << c.name; }
+
 class RunAgreesWithReference : public testing::TestWithParam<RunCase> {};
 
 TEST_P(RunAgreesWithReference, StartRunStopContinueStepsReverse) {

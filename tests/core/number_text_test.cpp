@@ -18,6 +18,9 @@ struct TextCase {
     const char* text; // with '.' as the separator
 };
 
+// Named by the expected text in test listings, rather than by its bytes.
+void PrintTo(const TextCase& c, std::ostream* out) { *out << c.text; }
+
 class NumberTextForm : public testing::TestWithParam<TextCase> {};
 
 std::string withSeparator(std::string text, char separator) {
