@@ -1,6 +1,6 @@
 #include "fp_exceptions.h"
 
-#include "arithmetic_fault.h"
+#include "model_numbers.h"
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <immintrin.h>

@@ -1,7 +1,7 @@
 #include "pen.h"
 
-#include "core/arithmetic_fault.h"
 #include "core/fp_exceptions.h"
+#include "core/model_numbers.h"
 
 #include <cmath>
 #include <limits>
