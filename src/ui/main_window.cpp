@@ -87,8 +87,10 @@ void MainWindow::createControls() {
         case Kind::TextBox: {
             auto* box = CreateChild<QLineEdit>(parent);
             box->setFont(BoxFont());
-            connect(box, &QLineEdit::textChanged, this,
-                    [this, number](const QString& text) { texts_[number] = text.toStdString(); });
+            connect(box, &QLineEdit::textChanged, this, [this, number](const QString& text) {
+                texts_[number] = text.toStdString();
+                if (IsScaleBox(static_cast<TextBox>(number))) scaleTextTaken();
+            });
             boxes_[number] = box;
             control = box;
             break;
