@@ -1,7 +1,6 @@
 #include "experiment.h"
 
 #include "core/fp_exceptions.h"
-#include "core/number_text.h"
 #include "messages.h"
 #include "presets.h"
 #include "view/body_drawing.h"
@@ -39,12 +38,12 @@ void Experiment::Form_Load() {
 }
 
 void Experiment::ClearPictures() {
-    // Whatever flags the window's own code may have raised are no fault of these drawings.
-    fp::clearFaults();
-    surfaces_.picture1.clear();
-    surfaces_.picture2.clear();
-    PrepareTrajectoryView(surfaces_.picture1);
-    PrepareTimeGraphView(surfaces_.picture2);
+    fp::Checked([this] {
+        surfaces_.picture1.clear();
+        surfaces_.picture2.clear();
+        PrepareTrajectoryView(surfaces_.picture1);
+        PrepareTimeGraphView(surfaces_.picture2);
+    });
 }
 
 void Experiment::Command5_Click() {
@@ -54,18 +53,14 @@ void Experiment::Command5_Click() {
 void Experiment::Command7_Click() {
     const bool option1 = form_.isSelected(OptionButton::Option1);
     const bool option2 = form_.isSelected(OptionButton::Option2);
-    try {
-        fp::clearFaults();
+    // Nothing is drawn when an input cannot be read or a shape cannot be drawn.
+    const bool drawable = Guarded(messages::kEnterDataCorrectly, [&] {
         ReadBodyGeometry(r_, form_);
         DryRunCanvas dryRun;
         Pen check(dryRun);
         DrawBodies(r_, track_.rod, check, option1, option2);
-    } catch (const ModelError&) {
-        // Nothing is drawn when an input cannot be read or a shape cannot be drawn.
-        fp::clearFaults();
-        platform_.messages.info(messages::kEnterDataCorrectly);
-        return;
-    }
+    });
+    if (!drawable) return;
     Pen pen(surfaces_.picture1);
     DrawBodies(r_, track_.rod, pen, option1, option2);
 }
@@ -79,9 +74,7 @@ void Experiment::Option2_Click() {
 }
 
 void Experiment::WriteNumber(TextBox box, double value) {
-    fp::checkFaults();
-    form_.setText(box, NumberText(value, settings_.decimalSeparator));
-    fp::clearFaults();
+    fp::Outside([&] { form_.setNumber(box, value, settings_.decimalSeparator); });
 }
 
 } // namespace kvor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/fp_exceptions.h"
 #include "core/model_record.h"
 #include "host.h"
 #include "input_reader.h"
@@ -9,6 +10,7 @@
 #include "view/track_store.h"
 
 #include <filesystem>
+#include <string_view>
 
 namespace kvor {
 
@@ -62,7 +64,11 @@ public:
 private:
     // Which stretch of a step is running decides the message of an error.
     enum class Stretch { Equations, LightSpeed, Display };
+    // How a checked step ends.
+    enum class StepEnd { NextStep, ScreenUpdate, RunEnds };
 
+    void EnterRunLoop(bool ready);
+    template <typename Work> bool Guarded(std::string_view message, Work&& work);
     bool StartExperiment();
     bool ReverseExperiment();
     void StartState();
@@ -72,8 +78,10 @@ private:
     void StartEnergyAndMomentum();
     void EndImpactSolution();
     void RunLoop();
-    bool RunStep(Stretch& stretch);
-    bool ScreenUpdateAndEvents(Stretch& stretch);
+    bool StepsToScreenUpdate();
+    bool PlainSteps();
+    StepEnd CheckedStep();
+    bool ScreenUpdateAndEvents();
     bool AskAboutEq();
     void WriteNumber(TextBox box, double value);
     void ClearPictures();
@@ -85,8 +93,23 @@ private:
     Platform platform_;
     ExperimentSettings settings_;
     ScaleReader scales_;
+    Stretch stretch_ = Stretch::Equations;
     bool running_ = false;
     bool endRun_ = false; // a command during the run asked to end it
 };
+
+// A command's own work on the model's numbers, with fresh floating-point flags. A fault in it, of
+// the arithmetic or of a text that is not a number, ends the work and the user is told `message`.
+// Returns whether the work went through.
+template <typename Work> bool Experiment::Guarded(std::string_view message, Work&& work) {
+    try {
+        fp::Checked(work);
+        return true;
+    } catch (const ModelError&) {
+        fp::clearFaults();
+        platform_.messages.info(message);
+        return false;
+    }
+}
 
 } // namespace kvor

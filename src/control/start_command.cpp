@@ -13,27 +13,17 @@
 namespace kvor {
 
 void Experiment::Command1_Click() {
-    if (!StartExperiment()) {
-        if (running_) endRun_ = true;
-        return;
-    }
-    endRun_ = false;
-    if (!running_) RunLoop();
+    EnterRunLoop(StartExperiment());
 }
 
 // Reads the inputs, puts the record into the start state of a new experiment and checks that
 // it can run. Returns false after telling the user why not.
 bool Experiment::StartExperiment() {
-    try {
-        fp::clearFaults();
+    const bool started = Guarded(messages::kEnterDataCorrectly, [this] {
         ReadExperimentInputs(r_, form_);
         StartState();
-        fp::checkFaults();
-    } catch (const ModelError&) {
-        fp::clearFaults();
-        platform_.messages.info(messages::kEnterDataCorrectly);
-        return false;
-    }
+    });
+    if (!started) return false;
     // The rod model expects the ball to come from the left.
     if (form_.isSelected(OptionButton::Option2) && r_.DX < 0) {
         platform_.messages.info(messages::kBallFromLeft);
@@ -177,7 +167,6 @@ void Experiment::EndImpactSolution() {
     Pen pen(surfaces_.picture1);
     // One line: " V1= " and the first root, "   V1= " and the second, with nothing between.
     const auto printPair = [&](double y, std::string_view label, double a, double b) {
-        fp::checkFaults();
         std::string line = " ";
         line.append(label).append("= ");
         AppendNumberText(line, a, sep);

@@ -3,9 +3,6 @@
 #include "core/display_angles.h"
 #include "core/energy_balance.h"
 #include "core/fp_exceptions.h"
-#include "core/number_text.h"
-
-#include <string>
 
 namespace kvor {
 
@@ -16,23 +13,21 @@ public:
     PanelWriter(Form& form, char decimalSeparator) : form_(form), separator_(decimalSeparator) {}
 
     void write(TextBox box, double value) {
-        text_.clear();
-        AppendNumberText(text_, value, separator_);
-        form_.setText(box, text_);
+        fp::Outside([&] { form_.setNumber(box, value, separator_); });
     }
 
 private:
     Form& form_;
     char separator_;
-    std::string text_;
 };
 
 } // namespace
 
 void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now) {
-    UpdateDisplayAngles(r);
-    KineticEnergyAndMomentum(r);
-    fp::checkFaults();
+    fp::Checked([&] {
+        UpdateDisplayAngles(r);
+        KineticEnergyAndMomentum(r);
+    });
 
     // Whatever a check box selects, the default is written first and the alternative overwrites
     // it in the same refresh.
@@ -67,9 +62,8 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     }
     panel.write(Text53, r.KD);
     panel.write(Text56, real(now - r.TStart));
-    fp::clearFaults();
-    const real balance = EnergyBalance(r);
-    fp::checkFaults();
+    real balance;
+    fp::Checked([&] { balance = EnergyBalance(r); });
     panel.write(Text58, balance);
     panel.write(Text59, r.Ugol1);
     panel.write(Text60, r.Ts);
@@ -77,7 +71,6 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     panel.write(Text63, r.E);
     panel.write(Text64, r.Ugol2);
     panel.write(Text65, r.AlfaDeg);
-    fp::clearFaults();
 }
 
 } // namespace kvor
