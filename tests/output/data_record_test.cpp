@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <string>
 
 namespace kvor::test {
@@ -112,6 +115,47 @@ TEST(DataRecord, AppendsToWhatIsThere) {
     r.FileStepCount = 1;
     WriteDataRecord(r, true, ',', file);
     EXPECT_EQ(FileText(file), "earlier runs\r\n" + kExpectedRecord);
+}
+
+// The folder is made with the first record. Then a record meets a file that may grow by only 100
+// more bytes: the system writes the first 100 and refuses the rest, and the file is cut back to
+// the records it held. A full device refuses at once; both errors name the file and the reason.
+TEST(DataRecord, AFailedWriteLeavesTheEarlierRecordsAndNoPieceOfTheNewOne) {
+    TempFolder folder;
+    const auto file = folder / "Kvor3m/kvor.dat";
+    ModelRecord r = knownState();
+    r.NC0file = 1;
+    r.FileStepCount = 1;
+    WriteDataRecord(r, true, ',', file);
+    const std::string before = FileText(file);
+    ASSERT_EQ(before, kExpectedRecord);
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = before.size() + 100;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    r.FileStepCount = 1;
+    std::string detail;
+    try {
+        WriteDataRecord(r, true, ',', file);
+    } catch (const DataFileError& failed) {
+        detail = failed.detail();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(FileText(file), before);
+    EXPECT_GT(detail.size(), file.string().size() + 1);
+    EXPECT_EQ(detail.rfind(file.string() + "\n", 0), 0u) << detail;
+
+    try {
+        AppendToFile("/dev/full", kExpectedRecord);
+        ADD_FAILURE() << "a full device took the record";
+    } catch (const DataFileError& failed) {
+        EXPECT_EQ(failed.file, "/dev/full");
+        EXPECT_FALSE(failed.reason.empty());
+    }
 }
 
 } // namespace
