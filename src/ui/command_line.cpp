@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <string_view>
 
 namespace kvor::ui {
 
@@ -47,6 +48,17 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     }
     options.dataFile = parser.value(data);
     return options;
+}
+
+bool PrepareForNoDisplay(int argc, const char* const* argv) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name)) return false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform") return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
 }
 
 } // namespace kvor::ui

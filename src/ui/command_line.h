@@ -19,4 +19,10 @@ struct CommandLine {
 // (status 2).
 CommandLine ReadCommandLine(const QStringList& arguments);
 
+// Whether the program has no display to show a window on: no X11 or Wayland display and no
+// platform chosen. Qt would end such a program at once, before it reads the command line; this
+// chooses its offscreen platform instead, so that --help and --version still answer. Call it
+// before the application is made, and refuse to open the window when it returned true.
+bool PrepareForNoDisplay(int argc, const char* const* argv);
+
 } // namespace kvor::ui
