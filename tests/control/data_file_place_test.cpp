@@ -1,4 +1,4 @@
-// Where the data records go when nobody chose a file.
+// Where the data records go when nobody chose a file, for copies of the program in various places.
 
 #include "control/data_file_place.h"
 
@@ -8,12 +8,14 @@ namespace kvor::test {
 namespace {
 
 struct PlaceCase {
-    const char* name;
-    const char* executableFolder;
+    const char *name, *executableFolder;
     bool writable;
-    const char* documents;
-    const char* expected;
+    const char *documents, *expected;
 };
+
+void PrintTo(const PlaceCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class DefaultDataFile : public testing::TestWithParam<PlaceCase> {};
 
@@ -26,12 +28,12 @@ INSTANTIATE_TEST_SUITE_P(
     Copies, DefaultDataFile,
     testing::Values(
         PlaceCase{"Installed", "/usr/bin", false, "/home/u/Documents", "/home/u/Documents/Kvor3m/kvor.dat"},
-        PlaceCase{"InstalledAndRootMayWrite", "/usr/bin/", true, "/root/Документы",
+        PlaceCase{"InstalledForRoot", "/usr/bin/", true, "/root/Документы",
                   "/root/Документы/Kvor3m/kvor.dat"},
         PlaceCase{"BuildTree", "/src/build/src/ui", true, "/home/u/Documents", "/src/build/src/ui/kvor.dat"},
-        PlaceCase{"ReadOnlyCopy", "/opt/kvor3m/bin", false, "/home/u/Documents",
+        PlaceCase{"ReadOnlyCopy", "/opt/bin", false, "/home/u/Documents",
                   "/home/u/Documents/Kvor3m/kvor.dat"},
-        PlaceCase{"InstalledWithoutDocuments", "/usr/./bin", false, "", "/usr/./bin/kvor.dat"}),
+        PlaceCase{"NoDocuments", "/usr/./bin", false, "", "/usr/./bin/kvor.dat"}),
     [](const testing::TestParamInfo<PlaceCase>& info) { return std::string(info.param.name); });
 
 } // namespace
