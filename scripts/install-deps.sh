@@ -12,6 +12,12 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     # the Russian locale, to test number texts with a decimal comma
     locales
+    # the Debian package and its checks: CPack's dependency list, the desktop entry's and the
+    # AppStream validators, lintian, the manual pages' renderer; Qt's translations, which the
+    # package depends on
+    dpkg-dev desktop-file-utils appstream lintian man-db qt6-translations-l10n
+    # the end-to-end test runs the installed program as an ordinary user it creates
+    passwd util-linux
 )
 
 missing=()

@@ -59,8 +59,8 @@ void Experiment::RunLoop() {
                 break;
             }
             return;
-        } catch (const DataFileError&) {
-            platform_.messages.info(messages::kFileWriteError);
+        } catch (const DataFileError& failed) {
+            platform_.messages.infoWithDetail(messages::kFileWriteError, failed.detail());
             return;
         }
     }

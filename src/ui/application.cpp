@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "build_info.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -34,6 +36,14 @@ int textRoom(const QAbstractButton& button, QStyle::SubElement element) {
 }
 
 } // namespace
+
+void IdentifyApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("kvor3m"));
+    QCoreApplication::setApplicationName(QStringLiteral("kvor3m"));
+    QCoreApplication::setApplicationVersion(
+        QString::fromLatin1(build::kVersion.data(), static_cast<qsizetype>(build::kVersion.size())));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvor3m"));
+}
 
 QFont CaptionFont() {
     return makeFont(kCaptionPixels);

@@ -7,6 +7,10 @@ class QWidget;
 
 namespace kvor::ui {
 
+// The program's name, version and desktop entry, for --version, QSettings and the desktop's
+// window list. Needs no application object.
+void IdentifyApplication();
+
 // The look in which the window's captions were fitted to the sizes of its controls: the Fusion
 // style and a condensed sans-serif face that has Cyrillic, at sizes in pixels.
 void ConfigureApplication(QApplication& app);

@@ -1,12 +1,24 @@
 #include "application.h"
+#include "command_line.h"
 #include "main_window.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    kvor::ui::IdentifyApplication();
+    const bool noDisplay = kvor::ui::PrepareForNoDisplay(argc, argv);
     QApplication app(argc, argv);
+    const kvor::ui::CommandLine options = kvor::ui::ReadCommandLine(QApplication::arguments());
+    if (options.exitStatus) return *options.exitStatus;
+    if (noDisplay) {
+        std::fputs("kvor3m: no display to open the window on (DISPLAY is not set)\n", stderr);
+        return 1;
+    }
     kvor::ui::ConfigureApplication(app);
     kvor::ui::MainWindow window;
+    if (!options.dataFile.isEmpty()) window.useDataFileForThisRun(options.dataFile);
     window.show();
     return app.exec();
 }

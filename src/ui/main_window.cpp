@@ -4,12 +4,13 @@
 #include "application.h"
 #include "canvas_widget.h"
 #include "control_geometry.h"
+#include "data_file_setting.h"
 #include "layout_table.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -40,11 +41,6 @@ char localeDecimalSeparator() {
     return point == QStringLiteral(",") ? ',' : '.';
 }
 
-std::filesystem::path dataFileBesideProgram() {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/kvor.dat");
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 // Flat one-pixel borders and no padding leave the narrow input boxes room for their numbers.
 constexpr auto kBoxStyle = "QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }";
 
@@ -62,7 +58,8 @@ MainWindow::MainWindow(MessageHost* messages) : messageBoxes_(this, [this] { sho
     experiment_ = std::make_unique<Experiment>(
         record_, track_, *this, Experiment::Surfaces{picture1_->canvas(), picture2_->canvas()},
         Experiment::Platform{messages ? *messages : messageBoxes_, *this, clock_},
-        ExperimentSettings{localeDecimalSeparator(), dataFileBesideProgram()});
+        ExperimentSettings{localeDecimalSeparator(), {}});
+    useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
     connectCommands();
 }
@@ -191,6 +188,21 @@ void MainWindow::setTextVisible(TextBox box, bool visible) {
 
 void MainWindow::setRodLengthLabelVisible(bool visible) {
     rodLengthLabel_->setHidden(!visible);
+}
+
+void MainWindow::chooseDataFile(const QString& file) {
+    useDataFileForThisRun(file);
+    RememberDataFile(dataFile());
+}
+
+void MainWindow::useDataFileForThisRun(const QString& file) {
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    experiment_->setDataFile(ToPath(absolute));
+    checks_[Check2]->setToolTip(DataFileToolTip(absolute));
+}
+
+QString MainWindow::dataFile() const {
+    return FromPath(experiment_->settings().dataFile);
 }
 
 void MainWindow::showPictureChanges() {

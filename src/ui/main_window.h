@@ -54,6 +54,14 @@ public:
     // Repaints what the engine drew on the pictures since the last time.
     void showPictureChanges();
 
+    // The data file of this window: where records go when "Запись" is ticked, named by its
+    // tooltip. chooseDataFile also remembers the choice for later starts ("Файл записи…");
+    // useDataFileForThisRun does not (kvor3m --data FILE). A relative path is taken from the
+    // current folder.
+    void chooseDataFile(const QString& file);
+    void useDataFileForThisRun(const QString& file);
+    QString dataFile() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -27,6 +27,7 @@ public:
         : parent_(parent), beforeShow_(std::move(beforeShow)) {}
 
     void info(std::string_view text) override;
+    void infoWithDetail(std::string_view text, std::string_view detail) override;
     bool askYesNo(std::string_view text) override;
 
 private:

@@ -1,10 +1,12 @@
-// The window tests need a widget application with the program's look, and a fixed locale so that
-// the numbers in the boxes read the same everywhere (tests of another locale set their own).
+// The window tests need a widget application with the program's look, a fixed locale so that
+// the numbers in the boxes read the same everywhere (tests of another locale set their own), and
+// settings of their own, apart from the user's.
 
 #include "ui/application.h"
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -15,5 +17,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kvor::ui::ConfigureApplication(app);
     QLocale::setDefault(QLocale::c());
+    QStandardPaths::setTestModeEnabled(true);
     return RUN_ALL_TESTS();
 }
