@@ -38,7 +38,7 @@ void PlaceBodies(ModelRecord& r, long update) {
 // Message boxes answered at once, with the texts kept.
 class AnsweredMessages final : public MessageHost {
 public:
-    void info(std::string_view text) override { shown.emplace_back(text); }
+    void info(std::string_view text, std::string_view = {}) override { shown.emplace_back(text); }
     bool askYesNo(std::string_view text) override {
         shown.emplace_back(text);
         return true;

@@ -58,7 +58,7 @@ class BatchRunner::Platform final : public MessageHost, public EventHost {
 public:
     explicit Platform(BatchRunner& runner) : runner_(runner) {}
 
-    void info(std::string_view text) override {
+    void info(std::string_view text, std::string_view = {}) override {
         runner_.out_ << "message\t" << EscapedLine(text) << '\n' << std::flush;
     }
     bool askYesNo(std::string_view text) override {

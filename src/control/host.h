@@ -8,7 +8,8 @@ namespace kvor {
 class MessageHost {
 public:
     virtual ~MessageHost() = default;
-    virtual void info(std::string_view text) = 0;
+    // A non-empty `detail` says more in smaller print under the text: which file, and why.
+    virtual void info(std::string_view text, std::string_view detail = {}) = 0;
     virtual bool askYesNo(std::string_view text) = 0;
 };
 

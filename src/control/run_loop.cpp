@@ -138,6 +138,7 @@ bool Experiment::ScreenUpdateAndEvents(Stretch& stretch) {
     graphs.w2 = form_.isChecked(Check8);
     PlotTimeGraphPoints(r, surfaces_.picture2, graphs);
     RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
 
     if (r.StopFlag == 1) return false;

@@ -17,10 +17,11 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
-void QtMessageHost::info(std::string_view text) {
+void QtMessageHost::info(std::string_view text, std::string_view detail) {
     if (beforeShow_) beforeShow_();
     QMessageBox box(QMessageBox::NoIcon, fromUtf8(messages::kTitle), fromUtf8(text), QMessageBox::Ok,
                     parent_);
+    if (!detail.empty()) box.setInformativeText(fromUtf8(detail));
     box.exec();
 }
 

@@ -19,7 +19,7 @@ namespace kvor::test {
 // (Yes when it is empty).
 class ScriptedMessages final : public MessageHost {
 public:
-    void info(std::string_view text) override { shown.emplace_back(text); }
+    void info(std::string_view text, std::string_view = {}) override { shown.emplace_back(text); }
     bool askYesNo(std::string_view text) override {
         shown.emplace_back(text);
         ++questions;
