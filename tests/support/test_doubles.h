@@ -19,7 +19,10 @@ namespace kvor::test {
 // (Yes when it is empty).
 class ScriptedMessages final : public MessageHost {
 public:
-    void info(std::string_view text, std::string_view = {}) override { shown.emplace_back(text); }
+    void info(std::string_view text, std::string_view detail = {}) override {
+        shown.emplace_back(text);
+        details.emplace_back(detail);
+    }
     bool askYesNo(std::string_view text) override {
         shown.emplace_back(text);
         ++questions;
@@ -30,6 +33,7 @@ public:
     }
 
     std::vector<std::string> shown;
+    std::vector<std::string> details; // of the texts shown by info()
     std::deque<bool> answers;
     int questions = 0;
 };

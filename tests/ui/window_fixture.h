@@ -27,6 +27,7 @@ class WindowTest : public testing::Test {
 protected:
     WindowTest() {
         window.experiment().setDataFile(dataFile());
+        window.setPace(ui::Pace::Max);
         window.show();
     }
 
