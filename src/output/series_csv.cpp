@@ -1,7 +1,6 @@
 #include "series_csv.h"
 
 #include "core/number_text.h"
-#include "text_file.h"
 
 namespace kvor {
 
@@ -29,13 +28,6 @@ void AppendSeriesCsvRows(std::string& out, const DataSeries& series, std::size_t
         }
         out += kLineEnd;
     }
-}
-
-void WriteSeriesCsv(const DataSeries& series, const std::filesystem::path& file) {
-    std::string text;
-    AppendSeriesCsvHeader(text);
-    AppendSeriesCsvRows(text, series, 0);
-    WriteTextFile(file, text);
 }
 
 } // namespace kvor

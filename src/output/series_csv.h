@@ -2,7 +2,6 @@
 
 #include "data_series.h"
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,8 +17,5 @@ void AppendSeriesCsvHeader(std::string& out, std::string_view firstColumn = {});
 // The lines of rows `first` to the last, each beginning with `prefix` (for example "3,").
 void AppendSeriesCsvRows(std::string& out, const DataSeries& series, std::size_t first,
                          std::string_view prefix = {});
-
-// The header and every row, written to `file`. Throws FileWriteError.
-void WriteSeriesCsv(const DataSeries& series, const std::filesystem::path& file);
 
 } // namespace kvor

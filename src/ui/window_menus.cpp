@@ -6,18 +6,17 @@
 #include "control_geometry.h"
 #include "main_window.h"
 #include "output/series_csv.h"
-#include "output/text_file.h"
 #include "view/png_file.h"
 
 #include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace kvor::ui {
@@ -51,6 +50,20 @@ ExportKind exportKind(MainWindow::Export what) {
         break;
     }
     return {"Сохранить ряд данных", "ряд данных.csv", "Таблица CSV (*.csv)"};
+}
+
+// Written beside the file and renamed over it at the end, as the pictures are, so that a failure
+// leaves the file as it was; the reason comes in the words of the interface.
+QString saveText(const std::string& text, const QString& file) {
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)) return out.errorString();
+    if (out.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        return reason;
+    }
+    if (!out.commit()) return out.errorString();
+    return {};
 }
 
 } // namespace
@@ -119,11 +132,10 @@ void MainWindow::exportAs(Export what) {
 void MainWindow::exportTo(Export what, const QString& file) {
     QString reason;
     if (what == Export::Series) {
-        try {
-            WriteSeriesCsv(experiment_->series(), QFile::encodeName(file).toStdString());
-        } catch (const FileWriteError& error) {
-            reason = QString::fromStdString(error.reason);
-        }
+        std::string table;
+        AppendSeriesCsvHeader(table);
+        AppendSeriesCsvRows(table, experiment_->series(), 0);
+        reason = saveText(table, file);
     } else {
         const CanvasWidget& picture = what == Export::Picture1 ? *picture1_ : *picture2_;
         reason = SavePng(picture.canvas().image(), file);

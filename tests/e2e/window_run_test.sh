@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A user's session with the real program: tick "Запись", press " Начать эксперимент  ", wait for
 # the worked example to fill the track store and dismiss the message, look at the trajectory
-# picture, press "Выход". The program must end by itself, and the data file beside it must hold
-# complete records.
+# picture, save it and the series of values through the menu "Файл", and leave by "Файл" ->
+# "Выход". The program must end by itself, the data file beside it must hold complete records,
+# the saved picture must be the one on the screen and the table one row per screen update.
+# The program runs at pace max, with a home folder of its own for its settings.
 #
 # Usage: window_run_test.sh PATH_TO_KVOR3M
 set -euo pipefail
@@ -43,18 +45,48 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-(cd "$work" && exec ./kvor3m >"$work/kvor3m.log" 2>&1) &
+mkdir -p "$work/home"
+(cd "$work" && HOME="$work/home" XDG_CONFIG_HOME= exec ./kvor3m --pace max >"$work/kvor3m.log" 2>&1) &
 app_pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kvor3m$' | head -n1) ||
     fail "the main window did not appear: $(cat "$work/kvor3m.log")"
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of the client area
-[ "$WIDTH" = 789 ] && [ "$HEIGHT" = 554 ] || fail "window is ${WIDTH}x${HEIGHT}, not 789x554"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of menu bar and client area
+MENU=$((HEIGHT - 557))                                  # the client area is 789x557 under the menu bar
+[ "$WIDTH" = 789 ] && [ "$MENU" -ge 10 ] && [ "$MENU" -le 40 ] ||
+    fail "window is ${WIDTH}x${HEIGHT}, not 789 wide with a menu bar over 557"
 sleep 0.5
 
 # Clicks a control at a point given in pixels of the client area (twips / 15).
 click_at() {
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    xdotool mousemove --sync $((X + $1)) $((Y + MENU + $2)) click 1
+    sleep 0.3
+}
+
+# Opens "Файл", goes N entries down and takes that one.
+file_menu() {
+    xdotool mousemove --sync $((X + 18)) $((Y + MENU / 2)) click 1
+    sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.3
+}
+
+# Saves through the file dialog titled $1, typing the file name $2.
+save_as() {
+    local dialog
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1) ||
+        fail "no file dialog \"$1\""
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog"
+    xdotool key ctrl+a
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    for _ in $(seq 100); do
+        [ -s "$2" ] && break
+        sleep 0.1
+    done
+    [ -s "$2" ] || fail "nothing was saved as $2"
     sleep 0.3
 }
 
@@ -76,7 +108,7 @@ sleep 0.5
 
 # Picture1 is at (496, 0), 293 pixels square with a one-pixel frame.
 import -window root "$work/screen.png"
-convert "$work/screen.png" -crop "291x291+$((X + 497))+$((Y + 1))" +repage "$work/picture1.png"
+convert "$work/screen.png" -crop "291x291+$((X + 497))+$((Y + MENU + 1))" +repage "$work/picture1.png"
 histogram=$(convert "$work/picture1.png" -format %c histogram:info:-)
 count_of() { echo "$histogram" | grep -i "#$1" | sed -E 's/^ *([0-9]+):.*/\1/' | head -n1; }
 red=$(count_of FA0000)
@@ -84,7 +116,26 @@ blue=$(count_of 0000FA)
 [ "${red:-0}" -ge 50 ] || fail "the trajectory picture shows ${red:-0} pixels of body 1's colour"
 [ "${blue:-0}" -ge 50 ] || fail "the trajectory picture shows ${blue:-0} pixels of body 2's colour"
 
-click_at $((312 + 24)) $((176 + 9))     # Command4 "Выход"
+# "Сохранить траектории…" saves what the screen shows, pixel for pixel.
+file_menu 1
+save_as "Сохранить траектории" "$work/trajectories.png"
+[ "$(compare -metric AE "$work/trajectories.png" "$work/picture1.png" null: 2>&1)" = 0 ] ||
+    fail "the saved trajectories differ from the picture on the screen"
+
+# "Сохранить ряд данных (CSV)…": a header and the 2221 screen updates of the run.
+file_menu 3
+save_as "Сохранить ряд данных" "$work/series.csv"
+awk '
+    { if (substr($0, length($0)) != "\r") bad = "a line without CR LF"; sub(/\r$/, "") }
+    NR == 1 && !/^T_s,VX1_m_s,/ { bad = "header: " $0 }
+    NR > 1 && !/^[-0-9.E+]+(,[-0-9.E+]+)+$/ { bad = "line " NR ": " $0 }
+    END {
+        if (bad != "") { print bad; exit 1 }
+        if (NR != 1 + 2221) { print NR " lines instead of " 1 + 2221; exit 1 }
+    }
+' "$work/series.csv" || fail "series.csv is not the table of the run"
+
+file_menu 4                             # "Файл" -> "Выход"
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
