@@ -113,7 +113,8 @@ private:
     BatchRunner& runner_;
 };
 
-BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings, std::unique_ptr<PictureFiles> pictures)
+BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings,
+                         std::unique_ptr<PictureFiles> pictures)
     : out_(out), pictures_(std::move(pictures)), surfaces_(std::make_unique<Surfaces>(out, pictures_.get())),
       platform_(std::make_unique<Platform>(*this)) {
     experiment_ = std::make_unique<Experiment>(

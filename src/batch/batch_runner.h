@@ -34,7 +34,8 @@ struct BadScriptLine {
 // without, only the texts printed on them are seen and "png" is a line that cannot be run.
 class BatchRunner {
 public:
-    BatchRunner(std::ostream& out, ExperimentSettings settings, std::unique_ptr<PictureFiles> pictures = nullptr);
+    BatchRunner(std::ostream& out, ExperimentSettings settings,
+                std::unique_ptr<PictureFiles> pictures = nullptr);
     ~BatchRunner();
 
     // Runs the script's lines. Throws BadScriptLine at the first line that cannot be understood;

@@ -23,7 +23,8 @@ QSize sizeOf(PictureSize size) {
 class ImagePictureFiles final : public PictureFiles {
 public:
     ImagePictureFiles() {
-        if (!QCoreApplication::instance()) application_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
+        if (!QCoreApplication::instance())
+            application_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
         pictures_[0] = std::make_unique<ImageCanvas>(sizeOf(kPicture1Size), 1.0);
         pictures_[1] = std::make_unique<ImageCanvas>(sizeOf(kPicture2Size), 1.0);
     }

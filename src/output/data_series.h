@@ -12,11 +12,13 @@ namespace kvor {
 // The quantities of one screen update, in SI units and the panel's degrees: the model time and
 // every quantity the value panel shows, whichever alternative its check boxes select. The wall
 // clock is not among them: it says nothing about the experiment.
+// clang-format off
 enum SeriesColumn : int {
     kT, kVX1, kVY1, kVX2, kVY2, kV1, kV2, kFX, kFY, kW1, kW2, kX1, kX2, kM1, kM2,
     kFcFj, kFs, kFm, kFq, kEw, kEv, kEs, kEj, kEm, kEq, kE, kE0, kBalance, kKD, kKD0,
     kUgol1, kUgol2, kAlfaDeg, kSeriesColumns
 };
+// clang-format on
 using SeriesRow = std::array<double, kSeriesColumns>;
 
 // The column names with their units, as a table's header shows them: "T_s", "VX1_m_s", ...

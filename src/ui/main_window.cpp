@@ -9,14 +9,14 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QLayout>
 #include <QCoreApplication>
 #include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>

@@ -73,7 +73,8 @@ void MainWindow::createMenus() {
     file->setObjectName(QStringLiteral("FileMenu"));
     file->addAction(QStringLiteral("Сохранить траектории…"), this, [this] { exportAs(Export::Picture1); });
     file->addAction(QStringLiteral("Сохранить график…"), this, [this] { exportAs(Export::Picture2); });
-    file->addAction(QStringLiteral("Сохранить ряд данных (CSV)…"), this, [this] { exportAs(Export::Series); });
+    file->addAction(QStringLiteral("Сохранить ряд данных (CSV)…"), this,
+                    [this] { exportAs(Export::Series); });
     file->addSeparator();
     file->addAction(QStringLiteral("Выход"), this, &MainWindow::exitProgram);
 
@@ -118,9 +119,9 @@ void MainWindow::choosePace(Pace pace) {
 void MainWindow::exportAs(Export what) {
     const ExportKind kind = exportKind(what);
     if (exportFolder_.isEmpty()) exportFolder_ = QDir::homePath();
-    QString file = QFileDialog::getSaveFileName(this, QString::fromUtf8(kind.title),
-                                                QDir(exportFolder_).filePath(QString::fromUtf8(kind.fileName)),
-                                                QString::fromUtf8(kind.filter));
+    QString file = QFileDialog::getSaveFileName(
+        this, QString::fromUtf8(kind.title), QDir(exportFolder_).filePath(QString::fromUtf8(kind.fileName)),
+        QString::fromUtf8(kind.filter));
     if (file.isEmpty()) return;
     // A name typed without its extension gets the one of its kind.
     const QString suffix = QFileInfo(QString::fromUtf8(kind.fileName)).suffix();

@@ -23,13 +23,13 @@ std::vector<std::string> split(const std::string& text, char separator) {
 
 // The panel box that shows each column, or the box the start writes it into.
 const std::map<std::string, TextBox> kShownIn = {
-    {"T_s", Text60},      {"VX1_m_s", Text31},   {"VX2_m_s", Text32},  {"VY1_m_s", Text33},
-    {"VY2_m_s", Text34},  {"V1_m_s", Text35},    {"V2_m_s", Text36},   {"w1_rad_s", Text37},
-    {"w2_rad_s", Text38}, {"X1_m", Text39},      {"X2_m", Text40},     {"FcFj_N", Text41},
-    {"Fs_N", Text42},     {"Fm_N", Text43},      {"Fq_N", Text44},     {"Ew_J", Text45},
-    {"Ev_J", Text46},     {"Es_J", Text47},      {"Ej_J", Text48},     {"Em_J", Text49},
-    {"Eq_J", Text50},     {"KD0_kg_m_s", Text52}, {"KD_kg_m_s", Text53}, {"balance_J", Text58},
-    {"Ugol1_deg", Text59}, {"E0_J", Text62},     {"E_J", Text63},      {"Ugol2_deg", Text64},
+    {"T_s", Text60},       {"VX1_m_s", Text31},    {"VX2_m_s", Text32},   {"VY1_m_s", Text33},
+    {"VY2_m_s", Text34},   {"V1_m_s", Text35},     {"V2_m_s", Text36},    {"w1_rad_s", Text37},
+    {"w2_rad_s", Text38},  {"X1_m", Text39},       {"X2_m", Text40},      {"FcFj_N", Text41},
+    {"Fs_N", Text42},      {"Fm_N", Text43},       {"Fq_N", Text44},      {"Ew_J", Text45},
+    {"Ev_J", Text46},      {"Es_J", Text47},       {"Ej_J", Text48},      {"Em_J", Text49},
+    {"Eq_J", Text50},      {"KD0_kg_m_s", Text52}, {"KD_kg_m_s", Text53}, {"balance_J", Text58},
+    {"Ugol1_deg", Text59}, {"E0_J", Text62},       {"E_J", Text63},       {"Ugol2_deg", Text64},
     {"Alfa_deg", Text65},
 };
 
@@ -74,8 +74,8 @@ TEST(SeriesTable, EveryFollowingExperimentIsNumberedAndAnUnwritableFileIsSaidOnc
     // update brings a Reverse: experiment 2, stopped at its first update. The rows of the
     // experiment under way when "csv" came are not written.
     runner.run({"set NC0 2000", "start", "run 2", "csv " + (folder / "t.csv").string(), "run 1", "start",
-                "run 2", "reverse", "run 1", "stop", "run 1", "csv " + (folder / "no" / "t.csv").string(), "start",
-                "run 1", "stop"});
+                "run 2", "reverse", "run 1", "stop", "run 1", "csv " + (folder / "no" / "t.csv").string(),
+                "start", "run 1", "stop"});
     std::map<std::string, int> rows;
     for (const std::string& line : split(test::FileText(folder / "t.csv"), '\n')) ++rows[line.substr(0, 2)];
     EXPECT_EQ(rows, (std::map<std::string, int>{{"ex", 1}, {"1,", 2}, {"2,", 2}}));

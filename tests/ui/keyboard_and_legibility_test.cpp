@@ -33,7 +33,8 @@ TEST_F(Typing, AScaleIsTakenWhenItsEditIsFinished) {
         const Long nt = window.record().NT;
         if (nt == 10) mx->selectAll(), QTest::keyClicks(mx, "0");
         if (nt == 20) QTest::keyClicks(mx, ".25"), QTest::keyClick(mx, Qt::Key_Return);
-        if (nt == 30) mx->setFocus(), mx->selectAll(), QTest::keyClicks(mx, "0"), QTest::keyClick(mx, Qt::Key_Tab);
+        if (nt == 30)
+            mx->setFocus(), mx->selectAll(), QTest::keyClicks(mx, "0"), QTest::keyClick(mx, Qt::Key_Tab);
     });
     typing.start();
     click("Command1");
@@ -112,7 +113,8 @@ TEST_F(Legibility, ControlsAreDrawnWholeInsideTheWindow) {
         int first = box->height(), last = -1;
         for (int y = 0; y < box->height(); ++y)
             for (int x = square.left(); x <= square.right(); ++x)
-                if (std::abs(qGray(drawn.pixel(x, y)) - background) > 30) first = std::min(first, y), last = y;
+                if (std::abs(qGray(drawn.pixel(x, y)) - background) > 30)
+                    first = std::min(first, y), last = y;
         EXPECT_GE(last - first + 1, square.height() - 1);
         EXPECT_LT(last, box->height() - 1);
     }

@@ -21,7 +21,8 @@ namespace {
 
 QStringList actionTexts(const QList<QAction*>& actions) {
     QStringList texts;
-    for (const QAction* action : actions) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    for (const QAction* action : actions)
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
     return texts;
 }
 
@@ -36,7 +37,8 @@ using MenuBar = WindowTest;
 TEST_F(MenuBar, FileViewAndHelpWithTheirCommands) {
     EXPECT_EQ(actionTexts(window.menuBar()->actions()), QStringList({"Файл", "Вид", "Справка"}));
     EXPECT_EQ(actionTexts(window.findChild<QMenu*>("FileMenu")->actions()),
-              QStringList({"Сохранить траектории…", "Сохранить график…", "Сохранить ряд данных (CSV)…", "-", "Выход"}));
+              QStringList({"Сохранить траектории…", "Сохранить график…", "Сохранить ряд данных (CSV)…", "-",
+                           "Выход"}));
     QMenu* pace = window.findChild<QMenu*>("ViewMenu")->actions().at(0)->menu();
     EXPECT_EQ(pace->title(), "Темп показа");
     EXPECT_EQ(actionTexts(pace->actions()), QStringList({"Медленно", "Обычно", "Быстро", "Без задержки"}));
@@ -131,24 +133,32 @@ TEST_F(Pace, ChangesNothingButTheWallClock) {
     EXPECT_EQ(picture2().image(), fast.picture2().canvas().image());
 }
 
-// At 30 updates a second, 16 updates take half a second, most of it waiting without work; Stop,
-// pressed while the window waits, ends the run within one update.
+// At 30 updates a second, 16 updates take half a second, nearly all of it waiting without work. Stop,
+// pressed 10 ms into the 33 ms wait after the 15th update, ends the run at once with the 16th.
 TEST_F(Pace, SlowWaitsWithoutWorkAndStopActsWithinOneUpdate) {
     window.setPace(ui::Pace::Slow);
     QElapsedTimer clock;
     qint64 stopped = 0;
-    QTimer::singleShot(500, [&] {
-        click("Command2");
-        stopped = clock.nsecsElapsed();
+    QTimer watch;
+    watch.setInterval(1);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (window.record().NT != 15) return;
+        watch.stop();
+        QTimer::singleShot(10, Qt::PreciseTimer, [&] {
+            click("Command2");
+            stopped = clock.nsecsElapsed();
+        });
     });
+    watch.start();
     const std::clock_t cpu = std::clock();
     clock.start();
     click("Command1");
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double cpuSeconds = double(std::clock() - cpu) / CLOCKS_PER_SEC;
-    EXPECT_NEAR(window.record().NT, 0.5 * 30, 2);
-    EXPECT_LT(cpuSeconds, 0.5 * seconds);
-    EXPECT_LT((clock.nsecsElapsed() - stopped) / 1e9, 1.0 / 30);
+    EXPECT_EQ(window.record().NT, 16);
+    EXPECT_GT(seconds, 13.0 / 30); // 14 waits, the last cut short
+    EXPECT_LT(cpuSeconds, 0.25 * seconds);
+    EXPECT_LT((clock.nsecsElapsed() - stopped) / 1e9, 0.015);
     EXPECT_TRUE(messages.shown.empty());
 }
 
