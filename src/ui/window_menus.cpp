@@ -3,7 +3,6 @@
 
 #include "canvas_widget.h"
 #include "control/messages.h"
-#include "control_geometry.h"
 #include "main_window.h"
 #include "output/series_csv.h"
 #include "view/png_file.h"
