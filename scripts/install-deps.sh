@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libqt6svg6
+    # Qt's own texts (message box buttons, context menus, the file dialog) in Russian
+    qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     # clang with libFuzzer and the sanitizer runtimes; llvm-14 brings the symbolizer for their reports
     clang libclang-rt-14-dev llvm-14

@@ -48,7 +48,10 @@ int main(int argc, char** argv) {
         lines = readLines(file);
     }
 
-    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), kvor::DefaultDataFile()});
+    // The pictures are drawn only for a script that saves one.
+    std::unique_ptr<kvor::PictureFiles> pictures;
+    if (kvor::ScriptHasCommand(lines, kvor::ScriptCommand::Kind::Png)) pictures = kvor::MakePictureFiles();
+    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), kvor::DefaultDataFile()}, std::move(pictures));
     try {
         runner.run(std::move(lines));
     } catch (const kvor::BadScriptLine& bad) {

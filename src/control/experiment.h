@@ -4,11 +4,13 @@
 #include "host.h"
 #include "input_reader.h"
 #include "output/clock.h"
+#include "output/data_series.h"
 #include "output/form.h"
 #include "view/canvas.h"
 #include "view/track_store.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace kvor {
 
@@ -56,6 +58,8 @@ public:
     void Option2_Click();   // "1-шар 2-стержень" became selected
 
     bool running() const { return running_; }
+    // One row per screen update since the last successful Start or Reverse.
+    const DataSeries& series() const { return series_; }
     const ExperimentSettings& settings() const { return settings_; }
     void setDataFile(std::filesystem::path file) { settings_.dataFile = std::move(file); }
 
@@ -64,6 +68,8 @@ private:
     enum class Stretch { Equations, LightSpeed, Display };
 
     bool StartExperiment();
+    void ReportWrongInput(std::optional<TextBox> unreadable);
+    void BeginSeries();
     bool ReverseExperiment();
     void StartState();
     void ResetSums();
@@ -85,6 +91,7 @@ private:
     Platform platform_;
     ExperimentSettings settings_;
     ScaleReader scales_;
+    DataSeries series_;
     bool running_ = false;
     bool endRun_ = false; // a command during the run asked to end it
 };

@@ -29,6 +29,7 @@ void Experiment::Command11_Click() {
         if (running_) endRun_ = true;
         return;
     }
+    BeginSeries();
     endRun_ = false;
     if (!running_) RunLoop();
 }

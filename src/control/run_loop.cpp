@@ -60,7 +60,7 @@ void Experiment::RunLoop() {
             }
             return;
         } catch (const DataFileError& failed) {
-            platform_.messages.infoWithDetail(messages::kFileWriteError, failed.detail());
+            platform_.messages.info(messages::kFileWriteError, failed.detail());
             return;
         }
     }
@@ -138,6 +138,7 @@ bool Experiment::ScreenUpdateAndEvents(Stretch& stretch) {
     graphs.w2 = form_.isChecked(Check8);
     PlotTimeGraphPoints(r, surfaces_.picture2, graphs);
     RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
 
     if (r.StopFlag == 1) return false;

@@ -8,6 +8,7 @@
 #include "view/trajectory_view.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace kvor {
@@ -17,6 +18,7 @@ void Experiment::Command1_Click() {
         if (running_) endRun_ = true;
         return;
     }
+    BeginSeries();
     endRun_ = false;
     if (!running_) RunLoop();
 }
@@ -24,14 +26,15 @@ void Experiment::Command1_Click() {
 // Reads the inputs, puts the record into the start state of a new experiment and checks that
 // it can run. Returns false after telling the user why not.
 bool Experiment::StartExperiment() {
+    std::optional<TextBox> reading = Text1;
     try {
         fp::clearFaults();
-        ReadExperimentInputs(r_, form_);
+        ReadExperimentInputs(r_, form_, &*reading);
+        reading.reset();
         StartState();
         fp::checkFaults();
     } catch (const ModelError&) {
-        fp::clearFaults();
-        platform_.messages.info(messages::kEnterDataCorrectly);
+        ReportWrongInput(reading);
         return false;
     }
     // The rod model expects the ball to come from the left.

@@ -20,6 +20,11 @@ public:
         AppendNumberText(text_, value, separator_);
         form_.setText(box, text_);
     }
+    void writeSeconds(TextBox box, double seconds) {
+        text_.clear();
+        AppendSecondsText(text_, seconds, separator_);
+        form_.setText(box, text_);
+    }
 
 private:
     Form& form_;
@@ -66,7 +71,7 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
         panel.write(Text40, r.m2);
     }
     panel.write(Text53, r.KD);
-    panel.write(Text56, real(now - r.TStart));
+    panel.writeSeconds(Text56, real(now - r.TStart));
     fp::clearFaults();
     const real balance = EnergyBalance(r);
     fp::checkFaults();

@@ -28,6 +28,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                                  "(выбор в окне не меняется)."),
                                   QStringLiteral("файл"));
     parser.addOption(data);
+    const QCommandLineOption pace(QStringLiteral("pace"),
+                                  QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
+                                  QStringLiteral("slow|normal|fast|max"));
+    parser.addOption(pace);
 
     CommandLine options;
     QString mistake;
@@ -35,6 +39,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         mistake = parser.errorText();
     else if (!parser.positionalArguments().isEmpty())
         mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().constFirst());
+    else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
+        mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -47,6 +53,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         options.exitStatus = 0;
     }
     options.dataFile = parser.value(data);
+    options.pace = PaceByName(parser.value(pace));
     return options;
 }
 

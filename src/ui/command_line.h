@@ -1,5 +1,7 @@
 #pragma once
 
+#include "pace.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +12,7 @@ namespace kvor::ui {
 // What the command line asks of this run of the window.
 struct CommandLine {
     QString dataFile;              // --data FILE: the data file of this run only; empty when not given
+    std::optional<Pace> pace;      // --pace slow|normal|fast|max: the pace of this run only
     std::optional<int> exitStatus; // set when the program ends at once, its texts written
 };
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # A user's session with the program installed into a prefix nobody may write to, run by an
-# ordinary user with a home of its own (a user this test creates when it runs as root): tick
-# "Запись", press " Начать эксперимент  ", wait for the worked example to fill the track store and
-# dismiss the message, look at the trajectory picture, press "Выход". The program must end by
-# itself, with complete records in the user's Documents/Kvor3m/kvor.dat. Then the installed
-# kvor3m-batch runs the ball-rod example in the user's home.
+# ordinary user with a home of its own (a user this test creates when it runs as root), at pace
+# max: tick "Запись", press " Начать эксперимент  ", wait for the worked example to fill the track
+# store and dismiss the message, look at the trajectory picture, save it and the series of values
+# through the menu "Файл", and leave by "Файл" -> "Выход". The program must end by itself, with
+# complete records in the user's Documents/Kvor3m/kvor.dat; the saved picture must be the one on
+# the screen and the table one row per screen update. Then the installed kvor3m-batch runs the
+# ball-rod example in the user's home.
 #
 # Usage: window_run_test.sh BUILD_FOLDER
 set -euo pipefail
@@ -45,9 +47,10 @@ if [ "$(id -u)" = 0 ]; then
     chown "$user:" "$home"
 fi
 # Runs a command as the user in its home, with nothing of this environment but the display and a
-# sanitizer build's settings.
+# sanitizer build's settings, in a UTF-8 locale as a desktop session has one (Qt names its windows
+# for the X server in the locale's encoding, and the dialogs' names are Russian).
 as_user() {
-    local run=(env -i HOME="$home" PATH=/usr/bin:/bin DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb)
+    local run=(env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb)
     for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do run+=("$name=${!name:-}"); done
     if [ -n "$user" ]; then run=(setpriv --reuid="$user" --regid="$user" --init-groups "${run[@]}"); fi
     cd "$home" && exec "${run[@]}" "$@"
@@ -65,21 +68,35 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-(as_user "$prefix/bin/kvor3m" >"$work/kvor3m.log" 2>&1) &
+(as_user "$prefix/bin/kvor3m" --pace max >"$work/kvor3m.log" 2>&1) &
 app_pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kvor3m$' | head -n1) ||
     fail "the main window did not appear: $(cat "$work/kvor3m.log")"
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of the client area
-# The controls fill the bottom 554 pixels; a menu bar, if any, lies above them.
-menu=$((HEIGHT - 554))
-[ "$WIDTH" = 789 ] && [ "$menu" -ge 0 ] && [ "$menu" -le 40 ] || fail "window is ${WIDTH}x${HEIGHT}, not 789x554"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of menu bar and client area
+menu=$((HEIGHT - 557))                                  # the client area is 789x557 under the menu bar
+[ "$WIDTH" = 789 ] && [ "$menu" -ge 10 ] && [ "$menu" -le 40 ] ||
+    fail "window is ${WIDTH}x${HEIGHT}, not 789 wide with a menu bar over 557"
 sleep 0.5
 
 # Clicks a control at a point given in pixels of the controls' area (twips / 15).
 click_at() {
     xdotool mousemove --sync $((X + $1)) $((Y + menu + $2)) click 1
     sleep 0.3
+}
+
+# "Файл", its Nth entry, and in the file dialog titled $2 the file name $3.
+through_file_menu() {
+    xdotool mousemove --sync $((X + 18)) $((Y + menu / 2)) click 1 sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    [ -z "${2:-}" ] && return
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" | head -n1) || fail "no dialog \"$2\""
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog" key ctrl+a type --delay 20 "$3"
+    xdotool key Return
+    for _ in $(seq 100); do [ -s "$3" ] && break; sleep 0.1; done
+    [ -s "$3" ] || fail "nothing was saved as $3"
 }
 
 click_at $((728 + 6)) $((536 + 6))      # Check2 "Запись", on its square
@@ -108,7 +125,17 @@ blue=$(count_of 0000FA)
 [ "${red:-0}" -ge 50 ] || fail "the trajectory picture shows ${red:-0} pixels of body 1's colour"
 [ "${blue:-0}" -ge 50 ] || fail "the trajectory picture shows ${blue:-0} pixels of body 2's colour"
 
-click_at $((312 + 24)) $((176 + 9))     # Command4 "Выход"
+# "Сохранить траектории…" saves what the screen shows, pixel for pixel; "Сохранить ряд данных
+# (CSV)…" a header and the 2221 screen updates of the run, every line ending in CR LF.
+through_file_menu 1 "Сохранить траектории" "$home/trajectories.png"
+[ "$(compare -metric AE "$home/trajectories.png" "$work/picture1.png" null: 2>&1)" = 0 ] ||
+    fail "the saved trajectories differ from the picture on the screen"
+through_file_menu 3 "Сохранить ряд данных" "$home/series.csv"
+[ "$(head -n1 "$home/series.csv" | cut -d, -f1-2)" = T_s,VX1_m_s ] &&
+    [ "$(grep -c $'^[-0-9.E+,]*\r$' "$home/series.csv")" = 2221 ] && [ "$(wc -l <"$home/series.csv")" = 2222 ] ||
+    fail "series.csv is not the table of the run"
+
+through_file_menu 5                     # "Файл" -> "Выход", below "Файл записи…"
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1

@@ -15,17 +15,16 @@
 
 namespace kvor::test {
 
-// Message boxes that are never shown: every text is kept, and the detail of the last message;
-// questions are answered from a queue (Yes when it is empty).
+// Message boxes that are never shown: every text is kept, with its detail; questions are answered
+// from a queue (Yes when it is empty).
 class ScriptedMessages final : public MessageHost {
 public:
-    void info(std::string_view text) override { infoWithDetail(text, {}); }
-    void infoWithDetail(std::string_view text, std::string_view detail) override {
+    void info(std::string_view text, std::string_view detail = {}) override {
         shown.emplace_back(text);
-        lastDetail = detail;
+        details.emplace_back(detail);
     }
     bool askYesNo(std::string_view text) override {
-        infoWithDetail(text, {});
+        shown.emplace_back(text);
         ++questions;
         if (answers.empty()) return true;
         const bool yes = answers.front();
@@ -34,7 +33,7 @@ public:
     }
 
     std::vector<std::string> shown;
-    std::string lastDetail;
+    std::vector<std::string> details; // of the texts shown by info()
     std::deque<bool> answers;
     int questions = 0;
 };

@@ -44,7 +44,7 @@ TEST(MessageBoxes, ModalTitledKvor3WithOkOrYesAndNo) {
     EXPECT_TRUE(seen.detail.isEmpty());
 
     AnswerNextBox(seen, QMessageBox::Ok);
-    host.infoWithDetail("Ошибка записи в файл", "/home/u/kvor.dat\nNo space left on device");
+    host.info("Ошибка записи в файл", "/home/u/kvor.dat\nNo space left on device");
     EXPECT_EQ(seen.text, QStringLiteral("Ошибка записи в файл"));
     EXPECT_EQ(seen.detail, QStringLiteral("/home/u/kvor.dat\nNo space left on device"));
 
