@@ -64,7 +64,8 @@ void checkLine(std::string_view line) {
         if (c.kind == Kind::Set && !bare.ends_with(c.text))
             fault("set does not keep its text as typed", line);
         if (c.kind == Kind::Run && c.count < 0) fault("a negative run count", line);
-        if (c.kind == Kind::Data && c.text.empty()) fault("data without a file", line);
+        if ((c.kind == Kind::Data || c.kind == Kind::Csv || c.kind == Kind::Png) && c.text.empty())
+            fault("a file command without a file", line);
     }
 
     // The same line from a file with CR LF line ends.

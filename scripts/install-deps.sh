@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libqt6svg6
+    # Qt's own texts (message box buttons, context menus, the file dialog) in Russian
+    qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     # clang with libFuzzer and the sanitizer runtimes; llvm-14 brings the symbolizer for their reports
     clang libclang-rt-14-dev llvm-14
@@ -12,6 +14,12 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     # the Russian locale, to test number texts with a decimal comma
     locales
+    # the Debian package and its checks: CPack's dependency list, the desktop entry's and the
+    # AppStream validators, lintian, the manual pages' renderer; Qt's translations, which the
+    # package depends on
+    dpkg-dev desktop-file-utils appstream lintian man-db qt6-translations-l10n
+    # the end-to-end test runs the installed program as an ordinary user it creates
+    passwd util-linux
 )
 
 missing=()

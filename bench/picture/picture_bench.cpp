@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
 
@@ -38,7 +39,7 @@ void PlaceBodies(ModelRecord& r, long update) {
 // Message boxes answered at once, with the texts kept.
 class AnsweredMessages final : public MessageHost {
 public:
-    void info(std::string_view text) override { shown.emplace_back(text); }
+    void info(std::string_view text, std::string_view = {}) override { shown.emplace_back(text); }
     bool askYesNo(std::string_view text) override {
         shown.emplace_back(text);
         return true;
@@ -89,6 +90,7 @@ void BM_WindowRunToFullTrack(benchmark::State& state) {
         AnsweredMessages messages;
         ui::MainWindow window(&messages);
         window.experiment().setDataFile("kvor-bench.dat");
+        window.setPace(ui::Pace::Max);
         window.show();
         QCoreApplication::processEvents();
         auto* start = window.findChild<QAbstractButton*>(QStringLiteral("Command1"));
@@ -109,6 +111,7 @@ BENCHMARK(BM_WindowRunToFullTrack)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true); // the window reads its settings: not the user's
     QApplication app(argc, argv);
     kvor::ui::ConfigureApplication(app);
     benchmark::Initialize(&argc, argv);

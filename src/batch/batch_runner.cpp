@@ -1,5 +1,9 @@
 #include "batch_runner.h"
 
+#include "control/messages.h"
+#include "output/series_csv.h"
+#include "output/text_file.h"
+
 #include <chrono>
 
 namespace kvor {
@@ -46,19 +50,50 @@ public:
     }
 };
 
+// A picture drawn in an image whose printed texts also go to the output.
+class ShownCanvas final : public Canvas {
+public:
+    ShownCanvas(Canvas& image, TextCanvas& text) : image_(image), text_(text) {}
+
+    void clear() override { image_.clear(); }
+    void setScale(float l, float t, float r, float b) override { image_.setScale(l, t, r, b); }
+    void line(float x1, float y1, float x2, float y2, Rgb c) override { image_.line(x1, y1, x2, y2, c); }
+    void circle(float x, float y, float radius, Rgb c) override { image_.circle(x, y, radius, c); }
+    void point(float x, float y, Rgb c) override { image_.point(x, y, c); }
+    void print(float x, float y, std::string_view text) override {
+        text_.print(x, y, text);
+        image_.print(x, y, text);
+    }
+    void plotTrack(const TrackStore& track, long nt) override { image_.plotTrack(track, nt); }
+
+private:
+    Canvas& image_;
+    TextCanvas& text_;
+};
+
 } // namespace
 
 class BatchRunner::Surfaces {
 public:
-    explicit Surfaces(std::ostream& out) : picture1(out, "picture1"), picture2(out, "picture2") {}
-    TextCanvas picture1, picture2;
+    Surfaces(std::ostream& out, PictureFiles* pictures) : text1(out, "picture1"), text2(out, "picture2") {
+        if (pictures) {
+            shown1.emplace(pictures->picture(1), text1);
+            shown2.emplace(pictures->picture(2), text2);
+        }
+    }
+    Canvas& picture1() { return shown1 ? static_cast<Canvas&>(*shown1) : text1; }
+    Canvas& picture2() { return shown2 ? static_cast<Canvas&>(*shown2) : text2; }
+
+private:
+    TextCanvas text1, text2;
+    std::optional<ShownCanvas> shown1, shown2;
 };
 
 class BatchRunner::Platform final : public MessageHost, public EventHost {
 public:
     explicit Platform(BatchRunner& runner) : runner_(runner) {}
 
-    void info(std::string_view text) override {
+    void info(std::string_view text, std::string_view = {}) override {
         runner_.out_ << "message\t" << EscapedLine(text) << '\n' << std::flush;
     }
     bool askYesNo(std::string_view text) override {
@@ -78,10 +113,12 @@ private:
     BatchRunner& runner_;
 };
 
-BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings)
-    : out_(out), surfaces_(std::make_unique<Surfaces>(out)), platform_(std::make_unique<Platform>(*this)) {
+BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings,
+                         std::unique_ptr<PictureFiles> pictures)
+    : out_(out), pictures_(std::move(pictures)), surfaces_(std::make_unique<Surfaces>(out, pictures_.get())),
+      platform_(std::make_unique<Platform>(*this)) {
     experiment_ = std::make_unique<Experiment>(
-        record_, track_, form_, Experiment::Surfaces{surfaces_->picture1, surfaces_->picture2},
+        record_, track_, form_, Experiment::Surfaces{surfaces_->picture1(), surfaces_->picture2()},
         Experiment::Platform{*platform_, *platform_, platform_->clock}, std::move(settings));
     experiment_->Form_Load();
 }
@@ -103,22 +140,29 @@ void BatchRunner::run(std::vector<std::string> lines) {
     while (const auto command = nextCommand()) {
         deferredUpdates_ = 0;
         execute(*command);
+        extendTable();
     }
 }
 
 std::optional<ScriptCommand> BatchRunner::nextCommand() {
     while (next_ < lines_.size()) {
         const std::size_t lineNumber = ++next_;
+        std::optional<ScriptCommand> command;
         try {
-            if (auto command = ParseScriptLine(lines_[lineNumber - 1])) return command;
+            command = ParseScriptLine(lines_[lineNumber - 1]);
         } catch (const ScriptError& e) {
             throw BadScriptLine{lineNumber, e.reason};
         }
+        if (command && command->kind == ScriptCommand::Kind::Png && !pictures_)
+            throw BadScriptLine{lineNumber, "png: this kvor3m-batch was built without the window's drawing "
+                                            "code and cannot draw pictures"};
+        if (command) return command;
     }
     return std::nullopt;
 }
 
 void BatchRunner::commandsDuringRun() {
+    extendTable();
     if (deferredUpdates_ > 1) {
         --deferredUpdates_;
         return;
@@ -179,12 +223,59 @@ void BatchRunner::execute(const ScriptCommand& c) {
     case Kind::Data:
         experiment.setDataFile(c.text);
         break;
+    case Kind::Csv:
+        startTable(c.text);
+        break;
+    case Kind::Png:
+        savePicture(c.picture, c.text);
+        break;
     case Kind::Print:
         for (int box = 1; box <= kTextBoxCount; ++box)
             out_ << "Text" << box << '\t' << EscapedLine(form_.text(static_cast<TextBox>(box))) << '\n';
         out_ << std::flush;
         break;
     }
+}
+
+// The header now; the rows of each experiment that starts from here on as its screen updates come,
+// each row led by the experiment's number.
+void BatchRunner::startTable(const std::string& file) {
+    table_.reset();
+    std::string header;
+    AppendSeriesCsvHeader(header, "experiment");
+    try {
+        WriteTextFile(file, header);
+    } catch (const FileWriteError&) {
+        platform_->info(messages::kFileWriteError);
+        return;
+    }
+    table_ = Table{file, 0, experiment_->series().generation(), 0};
+}
+
+void BatchRunner::extendTable() {
+    if (!table_) return;
+    const DataSeries& series = experiment_->series();
+    if (series.generation() != table_->generation) {
+        // Every start or reversal since the last time is an experiment, with rows or without.
+        table_->experiment += static_cast<long>(series.generation() - table_->generation);
+        table_->generation = series.generation();
+        table_->rows = 0;
+    }
+    if (table_->experiment == 0 || series.size() == table_->rows) return;
+    std::string rows;
+    AppendSeriesCsvRows(rows, series, table_->rows, std::to_string(table_->experiment) + ",");
+    table_->rows = series.size();
+    try {
+        AppendTextFile(table_->file, rows);
+    } catch (const FileWriteError&) {
+        // Said once; the runs go on without the table.
+        table_.reset();
+        platform_->info(messages::kFileWriteError);
+    }
+}
+
+void BatchRunner::savePicture(int number, const std::string& file) {
+    if (!pictures_->savePng(number, file).empty()) platform_->info(messages::kFileWriteError);
 }
 
 } // namespace kvor

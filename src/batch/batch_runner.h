@@ -3,10 +3,13 @@
 #include "batch_form.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
+#include "picture_files.h"
 #include "script.h"
 #include "view/track_store.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -26,9 +29,13 @@ struct BadScriptLine {
 // A command that enters the run loop returns when the run ends. While a run is active the
 // following commands are taken at the run loop's event processing, in order, up to the next
 // "run N", which defers the next command by N screen updates.
+//
+// With `pictures` the two pictures are drawn as the window draws them and "png" saves them;
+// without, only the texts printed on them are seen and "png" is a line that cannot be run.
 class BatchRunner {
 public:
-    BatchRunner(std::ostream& out, ExperimentSettings settings);
+    BatchRunner(std::ostream& out, ExperimentSettings settings,
+                std::unique_ptr<PictureFiles> pictures = nullptr);
     ~BatchRunner();
 
     // Runs the script's lines. Throws BadScriptLine at the first line that cannot be understood;
@@ -51,8 +58,13 @@ private:
     void commandsDuringRun();
     // The next command of the script, or nothing when it has run out.
     std::optional<ScriptCommand> nextCommand();
+    void startTable(const std::string& file);
+    // Appends to the table file the rows of the series that came since the last time.
+    void extendTable();
+    void savePicture(int number, const std::string& file);
 
     std::ostream& out_;
+    std::unique_ptr<PictureFiles> pictures_;
     ModelRecord record_;
     TrackStore track_;
     BatchForm form_;
@@ -64,6 +76,17 @@ private:
     std::size_t next_ = 0;
     long deferredUpdates_ = 0;
     bool answerYes_ = true;
+
+    // The table of "csv FILE": the file, the experiment whose rows go there now (0: the one that
+    // was under way when the command came, which is not written), the generation of the series
+    // and the number of its rows already written.
+    struct Table {
+        std::filesystem::path file;
+        long experiment = 0;
+        unsigned generation = 0;
+        std::size_t rows = 0;
+    };
+    std::optional<Table> table_;
 };
 
 // A text for one output line: a line break becomes the two characters \n.

@@ -1,10 +1,11 @@
 // kvor3m-batch SCRIPT: runs the impact simulator without a window, the script playing the user.
-// SCRIPT is a file, or - for standard input. See README.md for the commands.
+// SCRIPT is a file, or - for standard input. kvor3m-batch(1) and README.md describe the commands.
 
 #include "batch_runner.h"
+#include "command_line.h"
+#include "control/user_documents.h"
 
 #include <clocale>
-#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -23,14 +24,6 @@ char localeDecimalSeparator() {
     return separator;
 }
 
-// The data file "kvor.dat" beside the executable.
-std::filesystem::path defaultDataFile() {
-    std::error_code error;
-    const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return "kvor.dat";
-    return executable.parent_path() / "kvor.dat";
-}
-
 std::vector<std::string> readLines(std::istream& in) {
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
@@ -40,11 +33,9 @@ std::vector<std::string> readLines(std::istream& in) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::cerr << "usage: kvor3m-batch SCRIPT   (SCRIPT is a file, or - for standard input)\n";
-        return 2;
-    }
-    const std::string script = argv[1];
+    const kvor::BatchCommandLine options = kvor::ReadBatchCommandLine(argc, argv, std::cout, std::cerr);
+    if (options.exitStatus) return *options.exitStatus;
+    const std::string& script = options.script;
     std::vector<std::string> lines;
     if (script == "-") {
         lines = readLines(std::cin);
@@ -57,7 +48,10 @@ int main(int argc, char** argv) {
         lines = readLines(file);
     }
 
-    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), defaultDataFile()});
+    // The pictures are drawn only for a script that saves one.
+    std::unique_ptr<kvor::PictureFiles> pictures;
+    if (kvor::ScriptHasCommand(lines, kvor::ScriptCommand::Kind::Png)) pictures = kvor::MakePictureFiles();
+    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), kvor::DefaultDataFile()}, std::move(pictures));
     try {
         runner.run(std::move(lines));
     } catch (const kvor::BadScriptLine& bad) {

@@ -3,7 +3,6 @@
 #include <array>
 #include <charconv>
 #include <utility>
-#include <vector>
 
 namespace kvor {
 
@@ -112,10 +111,19 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         c.text = std::string(rest);
         return c;
     }
-    if (word == "data") {
-        c.kind = Kind::Data;
+    if (word == "data" || word == "csv") {
+        c.kind = word == "data" ? Kind::Data : Kind::Csv;
         c.text = std::string(trimmed(rest));
-        if (c.text.empty()) fail("expected: data FILE");
+        if (c.text.empty()) fail("expected: " + std::string(word) + " FILE");
+        return c;
+    }
+    if (word == "png") {
+        c.kind = Kind::Png;
+        const std::string_view picture = nextWord(rest);
+        c.text = std::string(trimmed(rest));
+        if ((picture != "picture1" && picture != "picture2") || c.text.empty())
+            fail("expected: png picture1|picture2 FILE");
+        c.picture = picture == "picture1" ? 1 : 2;
         return c;
     }
 
@@ -169,6 +177,17 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         return c;
     }
     fail("unknown command " + std::string(word));
+}
+
+bool ScriptHasCommand(const std::vector<std::string>& lines, ScriptCommand::Kind kind) {
+    for (const std::string& line : lines) {
+        try {
+            const auto command = ParseScriptLine(line);
+            if (command && command->kind == kind) return true;
+        } catch (const ScriptError&) {
+        }
+    }
+    return false;
 }
 
 } // namespace kvor

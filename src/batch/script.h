@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvor {
 
@@ -25,6 +26,8 @@ struct ScriptCommand {
         Answer, // answer yes | no: the answer to the next question about Eq
         Data,   // data FILE: where data records are appended
         Print,  // every text box as "TextN<TAB>text"
+        Csv,    // csv FILE: the series of every following experiment goes to FILE
+        Png,    // png picture1|picture2 FILE: saves a picture as it stands
     };
     Kind kind = Kind::Print;
     OptionButton variant = OptionButton::Option1;
@@ -32,7 +35,8 @@ struct ScriptCommand {
     CheckBox check = Check1;
     bool on = false;  // check on, answer yes
     long count = 0;   // run N
-    std::string text; // set TEXT, data FILE
+    int picture = 1;  // png picture1 | picture2
+    std::string text; // set TEXT, data FILE, csv FILE, png FILE
 };
 
 // A line that cannot be understood, and why.
@@ -42,9 +46,14 @@ struct ScriptError {
 
 // Parses one line of a script. A blank line or a line whose first non-blank character is '#'
 // gives nothing. Other commands may end in a comment that begins with '#' after a blank; the
-// TEXT of set is the rest of the line after the one blank that follows NAME, exactly as typed.
+// TEXT of set is the rest of the line after the one blank that follows NAME, exactly as typed,
+// and the FILE of data, csv and png the rest of the line without its outer blanks.
 // Throws ScriptError for anything else.
 std::optional<ScriptCommand> ParseScriptLine(std::string_view line);
+
+// Whether any line of the script is a command of this kind; lines that cannot be understood are
+// passed over (the run reports them when it comes to them).
+bool ScriptHasCommand(const std::vector<std::string>& lines, ScriptCommand::Kind kind);
 
 // A text box by its control name (Text1 ... Text67) or by the caption beside it (m10, VX1, Mx,
 // NC0, ...); where an input box and a panel box share a caption, the input box.

@@ -29,12 +29,26 @@ public:
 Experiment::Experiment(ModelRecord& record, TrackStore& track, Form& form, Surfaces surfaces,
                        Platform platform, ExperimentSettings settings)
     : r_(record), track_(track), form_(form), surfaces_(surfaces), platform_(platform),
-      settings_(std::move(settings)) {}
+      settings_(std::move(settings)), series_(TrackStore::kCapacity) {}
 
 void Experiment::Form_Load() {
     WriteStartUpExample(form_, settings_.decimalSeparator);
     ClearPictures();
     SetModelConstants(r_);
+    // Until the first start, the real time of the panel counts from the window's opening.
+    r_.TStart = platform_.clock.seconds();
+}
+
+// "Введите правильно данные", and when the fault lies in the text of a box rather than in what
+// follows from all of them, that box is pointed out once the message is gone.
+void Experiment::ReportWrongInput(std::optional<TextBox> unreadable) {
+    fp::clearFaults();
+    platform_.messages.info(messages::kEnterDataCorrectly);
+    if (unreadable) form_.selectText(*unreadable);
+}
+
+void Experiment::BeginSeries() {
+    series_.clear();
 }
 
 void Experiment::ClearPictures() {
@@ -53,13 +67,17 @@ void Experiment::Command5_Click() {
 void Experiment::Command7_Click() {
     const bool option1 = form_.isSelected(OptionButton::Option1);
     const bool option2 = form_.isSelected(OptionButton::Option2);
+    std::optional<TextBox> reading = Text1;
     // Nothing is drawn when an input cannot be read or a shape cannot be drawn.
-    const bool drawable = Guarded(messages::kEnterDataCorrectly, [&] {
-        ReadBodyGeometry(r_, form_);
-        DryRunCanvas dryRun;
-        Pen check(dryRun);
-        DrawBodies(r_, track_.rod, check, option1, option2);
-    });
+    const bool drawable = Guarded(
+        [&] {
+            ReadBodyGeometry(r_, form_, &*reading);
+            reading.reset();
+            DryRunCanvas dryRun;
+            Pen check(dryRun);
+            DrawBodies(r_, track_.rod, check, option1, option2);
+        },
+        reading);
     if (!drawable) return;
     Pen pen(surfaces_.picture1);
     DrawBodies(r_, track_.rod, pen, option1, option2);

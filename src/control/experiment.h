@@ -5,12 +5,13 @@
 #include "host.h"
 #include "input_reader.h"
 #include "output/clock.h"
+#include "output/data_series.h"
 #include "output/form.h"
 #include "view/canvas.h"
 #include "view/track_store.h"
 
 #include <filesystem>
-#include <string_view>
+#include <optional>
 
 namespace kvor {
 
@@ -58,6 +59,8 @@ public:
     void Option2_Click();   // "1-шар 2-стержень" became selected
 
     bool running() const { return running_; }
+    // One row per screen update since the last successful Start or Reverse.
+    const DataSeries& series() const { return series_; }
     const ExperimentSettings& settings() const { return settings_; }
     void setDataFile(std::filesystem::path file) { settings_.dataFile = std::move(file); }
 
@@ -68,8 +71,10 @@ private:
     enum class StepEnd { NextStep, ScreenUpdate, RunEnds };
 
     void EnterRunLoop(bool ready);
-    template <typename Work> bool Guarded(std::string_view message, Work&& work);
+    template <typename Work> bool Guarded(Work&& work, const std::optional<TextBox>& reading = std::nullopt);
     bool StartExperiment();
+    void ReportWrongInput(std::optional<TextBox> unreadable);
+    void BeginSeries();
     bool ReverseExperiment();
     void StartState();
     void ResetSums();
@@ -93,21 +98,22 @@ private:
     Platform platform_;
     ExperimentSettings settings_;
     ScaleReader scales_;
+    DataSeries series_;
     Stretch stretch_ = Stretch::Equations;
     bool running_ = false;
     bool endRun_ = false; // a command during the run asked to end it
 };
 
 // A command's own work on the model's numbers, with fresh floating-point flags. A fault in it, of
-// the arithmetic or of a text that is not a number, ends the work and the user is told `message`.
-// Returns whether the work went through.
-template <typename Work> bool Experiment::Guarded(std::string_view message, Work&& work) {
+// the arithmetic or of a text that is not a number, ends the work with "Введите правильно данные";
+// `reading`, which the work keeps on the box it reads, then points out the box whose text could not
+// be read. Returns whether the work went through.
+template <typename Work> bool Experiment::Guarded(Work&& work, const std::optional<TextBox>& reading) {
     try {
         fp::Checked(work);
         return true;
     } catch (const ModelError&) {
-        fp::clearFaults();
-        platform_.messages.info(message);
+        ReportWrongInput(reading);
         return false;
     }
 }

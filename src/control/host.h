@@ -8,7 +8,10 @@ namespace kvor {
 class MessageHost {
 public:
     virtual ~MessageHost() = default;
-    virtual void info(std::string_view text) = 0;
+    // A non-empty `detail` says more in smaller print under the text, for whoever needs to act on
+    // it, such as the file and the system's reason behind "Ошибка записи в файл". The window shows
+    // it under the text; a host without room for it shows the text alone.
+    virtual void info(std::string_view text, std::string_view detail = {}) = 0;
     virtual bool askYesNo(std::string_view text) = 0;
 };
 

@@ -14,16 +14,39 @@ double ScaledValue(std::string_view mantissa, Integer exponent) {
 
 namespace {
 
+// The text of a box, noting which box it is for the caller who has to point at it.
+class BoxTexts {
+public:
+    BoxTexts(const Form& form, TextBox* reading) : form_(form), reading_(reading) {}
+    std::string_view operator()(TextBox box) const {
+        if (reading_) *reading_ = box;
+        return form_.text(box);
+    }
+
+private:
+    const Form& form_;
+    TextBox* reading_;
+};
+
 // The initial rotation of body 2, typed in degrees, used only when Check11 is ticked.
-void readRodAngle(ModelRecord& r, const Form& form) {
+void readRodAngle(ModelRecord& r, const Form& form, const BoxTexts& text) {
     r.phi2 = 0;
-    if (form.isChecked(Check11)) r.phi2 = TextToDouble(form.text(Text64)) * 3.14 / 180;
+    if (form.isChecked(Check11)) r.phi2 = TextToDouble(text(Text64)) * 3.14 / 180;
 }
 
 } // namespace
 
-void ReadExperimentInputs(ModelRecord& r, const Form& form) {
-    const auto text = [&form](TextBox box) { return form.text(box); };
+bool IsScaleBox(TextBox box) {
+    return box == Text26 || box == Text51 || box == Text29 || box == Text30 || box == Text61;
+}
+
+bool IsInputBox(TextBox box) {
+    return (box >= Text1 && box <= Text25) || box == Text66 || box == Text67 || box == Text54 ||
+           IsScaleBox(box) || box == Text64 || box == Text55 || box == Text57;
+}
+
+void ReadExperimentInputs(ModelRecord& r, const Form& form, TextBox* reading) {
+    const BoxTexts text(form, reading);
 
     r.ExpM = TextToInteger(text(Text21));
     r.ExpQ = TextToInteger(text(Text22));
@@ -69,11 +92,11 @@ void ReadExperimentInputs(ModelRecord& r, const Form& form) {
     r.X2 = ScaledValue(text(Text19), r.ExpX);
     r.Y2 = ScaledValue(text(Text20), r.ExpY);
 
-    readRodAngle(r, form);
+    readRodAngle(r, form, text);
 }
 
-void ReadBodyGeometry(ModelRecord& r, const Form& form) {
-    const auto text = [&form](TextBox box) { return form.text(box); };
+void ReadBodyGeometry(ModelRecord& r, const Form& form, TextBox* reading) {
+    const BoxTexts text(form, reading);
 
     r.ExpD = TextToInteger(text(Text23));
     r.ExpVX = TextToInteger(text(Text27));
@@ -97,11 +120,7 @@ void ReadBodyGeometry(ModelRecord& r, const Form& form) {
 
     r.R20 = r.D2 / 2;
     r.R10 = r.D1 / 2;
-    readRodAngle(r, form);
-}
-
-bool IsScaleBox(TextBox box) {
-    return box == Text26 || box == Text51 || box == Text29 || box == Text30 || box == Text61;
+    readRodAngle(r, form, text);
 }
 
 void ScaleReader::read(Scale& scale, std::string_view text) {

@@ -18,12 +18,17 @@ double ScaledValue(std::string_view mantissa, Integer exponent);
 // Reads every input box of an experiment into the record, in a fixed order, each value stored
 // before the next box is read: the nine exponents, body 1 with the plain values, body 2, the
 // rod angle. NC0 and NC0file below 1 become 1. The first box that cannot be read ends the reading
-// with its ConversionError or ArithmeticFault; what was stored before it stays.
-void ReadExperimentInputs(ModelRecord& r, const Form& form);
+// with its ConversionError or ArithmeticFault; what was stored before it stays. `reading`, when
+// given, follows the box being read, so that after a failure it names the box at fault.
+void ReadExperimentInputs(ModelRecord& r, const Form& form, TextBox* reading = nullptr);
 
 // The subset that Show bodies reads: diameters, velocities, positions, rod length, the
 // coordinate and velocity scales, the free radii and the rod angle.
-void ReadBodyGeometry(ModelRecord& r, const Form& form);
+void ReadBodyGeometry(ModelRecord& r, const Form& form, TextBox* reading = nullptr);
+
+// The boxes the user types into: the input grid, the step, the scales (MFq among them), the rod
+// angle, NC0 and NC0file. Every other box only shows what the program writes.
+bool IsInputBox(TextBox box);
 
 // The five scale boxes, which the run loop reads before every step.
 bool IsScaleBox(TextBox box);

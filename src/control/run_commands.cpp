@@ -41,10 +41,11 @@ void Experiment::EnterRunLoop(bool ready) {
 
 // Turns the motion back from the current point, as if time ran backwards: every velocity changes
 // sign, positions and angles stay, and the current point becomes the start of the experiment for
-// the energy balance and the momentum. For an ideal impact the bodies retrace their paths.
+// the energy balance, the momentum and a new series. For an ideal impact the bodies retrace their
+// paths.
 bool Experiment::ReverseExperiment() {
     ModelRecord& r = r_;
-    const bool reversed = Guarded(messages::kEnterDataCorrectly, [&] {
+    const bool reversed = Guarded([&] {
         RefreshAllMirrors(r);
         r.Z[7] = -r.VX1;
         r.Z[8] = -r.VX2;
@@ -74,6 +75,7 @@ bool Experiment::ReverseExperiment() {
         fp::clearFaults();
     }
     r.StopFlag = 0;
+    BeginSeries();
     return true;
 }
 

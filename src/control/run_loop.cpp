@@ -70,8 +70,8 @@ void Experiment::RunLoop() {
             platform_.messages.info(messages::kIncompatibleParameters);
             break;
         }
-    } catch (const DataFileError&) {
-        platform_.messages.info(messages::kFileWriteError);
+    } catch (const DataFileError& failed) {
+        platform_.messages.info(messages::kFileWriteError, failed.detail());
     }
 }
 
@@ -187,6 +187,7 @@ bool Experiment::ScreenUpdateAndEvents() {
     graphs.w2 = form_.isChecked(Check8);
     PlotTimeGraphPoints(r, surfaces_.picture2, graphs);
     RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
 
     if (r.StopFlag == 1) return false;

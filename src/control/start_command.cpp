@@ -8,6 +8,7 @@
 #include "view/trajectory_view.h"
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace kvor {
@@ -16,13 +17,17 @@ void Experiment::Command1_Click() {
     EnterRunLoop(StartExperiment());
 }
 
-// Reads the inputs, puts the record into the start state of a new experiment and checks that
-// it can run. Returns false after telling the user why not.
+// Reads the inputs, puts the record into the start state of a new experiment, checks that it can
+// run and begins its series. Returns false after telling the user why not.
 bool Experiment::StartExperiment() {
-    const bool started = Guarded(messages::kEnterDataCorrectly, [this] {
-        ReadExperimentInputs(r_, form_);
-        StartState();
-    });
+    std::optional<TextBox> reading = Text1;
+    const bool started = Guarded(
+        [&] {
+            ReadExperimentInputs(r_, form_, &*reading);
+            reading.reset();
+            StartState();
+        },
+        reading);
     if (!started) return false;
     // The rod model expects the ball to come from the left.
     if (form_.isSelected(OptionButton::Option2) && r_.DX < 0) {
@@ -31,6 +36,7 @@ bool Experiment::StartExperiment() {
     }
     r_.StopFlag = 0;
     r_.TStart = platform_.clock.seconds();
+    BeginSeries();
     return true;
 }
 

@@ -30,6 +30,16 @@ void AppendNumberText(std::string& out, double value, char decimalSeparator) {
     }
 }
 
+void AppendSecondsText(std::string& out, double seconds, char decimalSeparator) {
+    if (!(std::abs(seconds) < 1e15)) {
+        AppendNumberText(out, seconds, decimalSeparator);
+        return;
+    }
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, 2);
+    for (char* p = buffer; p != result.ptr; ++p) out += *p == '.' ? decimalSeparator : *p;
+}
+
 std::string NumberText(double value, char decimalSeparator) {
     std::string text;
     AppendNumberText(text, value, decimalSeparator);

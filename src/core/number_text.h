@@ -15,6 +15,10 @@ namespace kvor {
 std::string NumberText(double value, char decimalSeparator);
 void AppendNumberText(std::string& out, double value, char decimalSeparator);
 
+// A duration in seconds for a person to read, such as "12.34": two decimals, rounded, and the
+// given decimal separator. Values outside +-1E+15 are written as NumberText writes them.
+void AppendSecondsText(std::string& out, double seconds, char decimalSeparator);
+
 // Reads a number as a user types it: optional blanks, an optional sign, digits with at most one
 // decimal separator, an optional exponent (E or e, optional sign, digits), optional blanks.
 // Both '.' and ',' are taken as the decimal separator, since digits are never grouped, so

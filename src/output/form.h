@@ -51,6 +51,9 @@ public:
     virtual void setTextVisible(TextBox box, bool visible) = 0;
     // Label86, the caption of the rod length, is the only label that is ever hidden.
     virtual void setRodLengthLabelVisible(bool visible) = 0;
+    // Points the user at a box whose text could not be read: the window gives it the keyboard
+    // focus with its text selected, ready to be typed over. Elsewhere it does nothing.
+    virtual void selectText(TextBox /*box*/) {}
 
     // Counts the times the text of a scale box (Mx, MF, MFq, Mt, Mv) was taken: the run loop
     // reads the scales before every step, but converts their texts again only when this count

@@ -3,6 +3,9 @@
 #include "core/display_angles.h"
 #include "core/energy_balance.h"
 #include "core/fp_exceptions.h"
+#include "core/number_text.h"
+
+#include <string>
 
 namespace kvor {
 
@@ -15,10 +18,16 @@ public:
     void write(TextBox box, double value) {
         fp::Outside([&] { form_.setNumber(box, value, separator_); });
     }
+    void writeSeconds(TextBox box, double seconds) {
+        text_.clear();
+        AppendSecondsText(text_, seconds, separator_);
+        fp::Outside([&] { form_.setText(box, text_); });
+    }
 
 private:
     Form& form_;
     char separator_;
+    std::string text_;
 };
 
 } // namespace
@@ -61,7 +70,7 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
         panel.write(Text40, r.m2);
     }
     panel.write(Text53, r.KD);
-    panel.write(Text56, real(now - r.TStart));
+    panel.writeSeconds(Text56, real(now - r.TStart));
     real balance;
     fp::Checked([&] { balance = EnergyBalance(r); });
     panel.write(Text58, balance);

@@ -1,15 +1,20 @@
 #include "application.h"
 
+#include "build_info.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
+#include <QTranslator>
 
 namespace kvor::ui {
 
@@ -35,6 +40,14 @@ int textRoom(const QAbstractButton& button, QStyle::SubElement element) {
 
 } // namespace
 
+void IdentifyApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Kvor3m"));
+    QCoreApplication::setApplicationName(QStringLiteral("kvor3m"));
+    QCoreApplication::setApplicationVersion(
+        QString::fromLatin1(build::kVersion.data(), static_cast<qsizetype>(build::kVersion.size())));
+    QGuiApplication::setDesktopFileName(QStringLiteral("kvor3m"));
+}
+
 QFont CaptionFont() {
     return makeFont(kCaptionPixels);
 }
@@ -42,9 +55,43 @@ QFont BoxFont() {
     return makeFont(kCaptionPixels - 1);
 }
 
+namespace {
+
+// The check boxes and option buttons of the window are 13 pixels high, less than the style's own
+// indicators: a square or circle of 11 pixels is drawn whole inside them.
+constexpr int kIndicatorPixels = 11;
+
+class WindowStyle final : public QProxyStyle {
+public:
+    explicit WindowStyle(QStyle* base) : QProxyStyle(base) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+            return kIndicatorPixels;
+        default:
+            return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+
+// Qt's own texts (Yes and No, the context menu of a text box, the file dialog) in Russian, as the
+// rest of the program, whatever the language of the system.
+void loadQtTranslations(QApplication& app) {
+    auto* translator = new QTranslator(&app); // owned by the application
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
 void ConfigureApplication(QApplication& app) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    // The proxy style belongs to the application from here on.
+    app.setStyle(new WindowStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.setFont(CaptionFont());
+    loadQtTranslations(app);
 }
 
 bool CaptionFits(const QWidget& control) {

@@ -7,8 +7,14 @@ class QWidget;
 
 namespace kvor::ui {
 
+// The program's name, version and desktop entry, for --version, QSettings and the desktop's
+// window list. Needs no application object.
+void IdentifyApplication();
+
 // The look in which the window's captions were fitted to the sizes of its controls: the Fusion
-// style and a condensed sans-serif face that has Cyrillic, at sizes in pixels.
+// style with check and option indicators small enough for the window's 13-pixel check boxes,
+// and a condensed sans-serif face that has Cyrillic, at sizes in pixels. Qt's own texts (message
+// box buttons, context menus, the file dialog) are Russian whatever the system's language.
 void ConfigureApplication(QApplication& app);
 
 // Captions of labels, buttons, check boxes and frames.

@@ -1,12 +1,26 @@
 #include "application.h"
+#include "command_line.h"
 #include "main_window.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
+    kvor::ui::IdentifyApplication();
+    const bool noDisplay = kvor::ui::PrepareForNoDisplay(argc, argv);
     QApplication app(argc, argv);
+    // Style, font and Qt's own texts in Russian, the help of the command line included.
     kvor::ui::ConfigureApplication(app);
+    const kvor::ui::CommandLine options = kvor::ui::ReadCommandLine(QApplication::arguments());
+    if (options.exitStatus) return *options.exitStatus;
+    if (noDisplay) {
+        std::fputs("kvor3m: no display to open the window on (DISPLAY is not set)\n", stderr);
+        return 1;
+    }
     kvor::ui::MainWindow window;
+    if (!options.dataFile.isEmpty()) window.useDataFileForThisRun(options.dataFile);
+    if (options.pace) window.setPace(*options.pace);
     window.show();
     return app.exec();
 }

@@ -3,23 +3,30 @@
 #include "about_window.h"
 #include "application.h"
 #include "canvas_widget.h"
+#include "control/input_reader.h"
 #include "control_geometry.h"
+#include "data_file_setting.h"
 #include "layout_table.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 
+#include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace kvor::ui {
 
@@ -40,40 +47,46 @@ char localeDecimalSeparator() {
     return point == QStringLiteral(",") ? ',' : '.';
 }
 
-std::filesystem::path dataFileBesideProgram() {
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/kvor.dat");
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 // Flat one-pixel borders and no padding leave the narrow input boxes room for their numbers.
 constexpr auto kBoxStyle = "QLineEdit { border: 1px solid #7a7a7a; padding: 0px; background: white; }";
 
 } // namespace
 
-MainWindow::MainWindow(MessageHost* messages) : messageBoxes_(this, [this] { showPictureChanges(); }) {
+MainWindow::MainWindow(MessageHost* messages)
+    : messageBoxes_(this, [this] { showPictureChanges(); }), messages_(messages ? *messages : messageBoxes_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kvor3m"));
     setWindowIcon(QIcon(QStringLiteral(":/kvor3m.svg")));
-    setFixedSize(kMainWidthTwips / kTwipsPerPixel, kMainHeightTwips / kTwipsPerPixel);
     setStyleSheet(QString::fromLatin1(kBoxStyle));
 
-    createControls();
+    // The controls keep their places in the client area; the menu bar above it adds its height
+    // to the window, which takes the size of the two together and cannot be resized.
+    auto* client = CreateChild<QWidget>(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientAreaSize());
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    createControls(client);
     setInitialState();
     experiment_ = std::make_unique<Experiment>(
         record_, track_, *this, Experiment::Surfaces{picture1_->canvas(), picture2_->canvas()},
-        Experiment::Platform{messages ? *messages : messageBoxes_, *this, clock_},
-        ExperimentSettings{localeDecimalSeparator(), dataFileBesideProgram()});
+        Experiment::Platform{messages_, *this, clock_}, ExperimentSettings{localeDecimalSeparator(), {}});
+    useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
+    createMenus();
+    setTabOrder();
     connectCommands();
+    setPace(PaceByName(QSettings().value(QStringLiteral("pace")).toString()).value_or(Pace::Normal));
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createControls() {
+void MainWindow::createControls(QWidget* client) {
     QGroupBox* frame = nullptr;
     const double ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     for (const ControlRow& row : MainWindowControls()) {
-        QWidget* const parent = row.inFrame && frame ? static_cast<QWidget*>(frame) : this;
+        QWidget* const parent = row.inFrame && frame ? static_cast<QWidget*>(frame) : client;
         const int number = controlNumber(row.name);
         QWidget* control = nullptr;
         switch (row.kind) {
@@ -87,10 +100,20 @@ void MainWindow::createControls() {
         case Kind::TextBox: {
             auto* box = CreateChild<QLineEdit>(parent);
             box->setFont(BoxFont());
-            connect(box, &QLineEdit::textChanged, this, [this, number](const QString& text) {
-                texts_[number] = text.toStdString();
-                if (IsScaleBox(static_cast<TextBox>(number))) scaleTextTaken();
-            });
+            const auto textBox = static_cast<TextBox>(number);
+            if (IsScaleBox(textBox)) {
+                // Enter, Tab or the focus leaving the box.
+                connect(box, &QLineEdit::editingFinished, this, [this, textBox] { takeScaleText(textBox); });
+            } else {
+                connect(box, &QLineEdit::textChanged, this,
+                        [this, number](const QString& text) { texts_[number] = text.toStdString(); });
+            }
+            // The boxes the panel overwrites at every refresh can be read and copied, not typed
+            // into, and Tab passes them by.
+            if (!IsInputBox(textBox)) {
+                box->setReadOnly(true);
+                box->setFocusPolicy(Qt::ClickFocus);
+            }
             boxes_[number] = box;
             control = box;
             break;
@@ -118,13 +141,13 @@ void MainWindow::createControls() {
             auto* button = CreateChild<QPushButton>(parent);
             button->setText(FromUtf8(row.caption));
             button->setAutoDefault(false);
+            button->installEventFilter(this); // Enter presses it
             commands_.at(number) = button;
             control = button;
             break;
         }
         case Kind::Picture: {
             auto picture = std::make_unique<CanvasWidget>(PixelRect(row).size(), ratio, parent);
-            picture->canvas().setFont(BoxFont());
             (row.name == "Picture1" ? picture1_ : picture2_) = picture.get();
             control = picture.release(); // owned by its parent from here on
             break;
@@ -144,11 +167,38 @@ void MainWindow::setInitialState() {
     rodLengthLabel_->setHidden(true);
 }
 
+// Tab walks the input boxes in reading order, line by line from the top, then the command
+// buttons, then the option buttons and check boxes, each in reading order too.
+void MainWindow::setTabOrder() {
+    const auto inReadingOrder = [this](std::vector<QWidget*> widgets) {
+        const auto place = [this](const QWidget* w) { return w->mapTo(this, QPoint(0, 0)); };
+        std::stable_sort(widgets.begin(), widgets.end(), [&](const QWidget* a, const QWidget* b) {
+            const QPoint pa = place(a), pb = place(b);
+            return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();
+        });
+        return widgets;
+    };
+    std::vector<QWidget*> inputs, buttons, choices;
+    for (int n = 1; n <= kTextBoxCount; ++n)
+        if (IsInputBox(static_cast<TextBox>(n))) inputs.push_back(boxes_[n]);
+    for (QPushButton* button : commands_)
+        if (button) buttons.push_back(button);
+    choices = {option1_, option2_};
+    for (int n = 1; n <= kCheckBoxCount; ++n) choices.push_back(checks_[n]);
+
+    std::vector<QWidget*> chain = inReadingOrder(inputs);
+    for (const auto& group : {inReadingOrder(buttons), inReadingOrder(choices)})
+        chain.insert(chain.end(), group.begin(), group.end());
+    for (std::size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
 void MainWindow::connectCommands() {
-    // After a command the pictures show what it drew.
+    // After a command the pictures show what it drew. A command that asks the run to stop (Stop,
+    // NC0 steps) cuts short the wait of a slow pace, so that the run stops at once.
     const auto wire = [this](int number, void (Experiment::*click)()) {
         connect(commands_.at(number), &QPushButton::clicked, this, [this, click] {
             ((*experiment_).*click)();
+            if (record_.StopFlag == 1) pacer_.interrupt();
             showPictureChanges();
         });
     };
@@ -177,6 +227,20 @@ void MainWindow::setText(TextBox box, std::string_view text) {
     edit->setText(FromUtf8(text));
     // Long numbers show from their first digit, as typed numbers do.
     edit->setCursorPosition(0);
+    if (IsScaleBox(box)) takeScaleText(box);
+}
+
+// The one place where the text of a scale box becomes the engine's: the user's finished edit, or
+// the program's own write.
+void MainWindow::takeScaleText(TextBox box) {
+    texts_[box] = boxes_[box]->text().toStdString();
+    scaleTextTaken();
+}
+
+void MainWindow::selectText(TextBox box) {
+    QLineEdit* const edit = boxes_[box];
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
 }
 
 bool MainWindow::isChecked(CheckBox box) const {
@@ -195,6 +259,21 @@ void MainWindow::setRodLengthLabelVisible(bool visible) {
     rodLengthLabel_->setHidden(!visible);
 }
 
+void MainWindow::chooseDataFile(const QString& file) {
+    useDataFileForThisRun(file);
+    RememberDataFile(dataFile());
+}
+
+void MainWindow::useDataFileForThisRun(const QString& file) {
+    const QString absolute = QFileInfo(file).absoluteFilePath();
+    experiment_->setDataFile(ToPath(absolute));
+    checks_[Check2]->setToolTip(DataFileToolTip(absolute));
+}
+
+QString MainWindow::dataFile() const {
+    return FromPath(experiment_->settings().dataFile);
+}
+
 void MainWindow::showPictureChanges() {
     picture1_->showChanges();
     picture2_->showChanges();
@@ -205,7 +284,23 @@ void MainWindow::showPictureChanges() {
 bool MainWindow::processEvents() {
     showPictureChanges();
     QCoreApplication::processEvents();
+    // At a slower pace the window waits for the next update, handling events meanwhile; a run
+    // that is about to stop or a closed window does not wait.
+    if (!closed_ && record_.StopFlag == 0) pacer_.waitForNextUpdate();
     return !closed_;
+}
+
+// Enter or Return on a focused command button presses it, as the space bar does.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showAbout() {
@@ -223,6 +318,7 @@ void MainWindow::exitProgram() {
 // the program ends; a run in progress ends at its next event processing, without a message.
 void MainWindow::closeEvent(QCloseEvent* event) {
     closed_ = true;
+    pacer_.interrupt();
     if (about_) about_->close();
     event->accept();
 }

@@ -4,19 +4,23 @@
 #include "control/experiment.h"
 #include "core/model_record.h"
 #include "output/form.h"
+#include "pace.h"
 #include "qt_services.h"
 #include "view/track_store.h"
 
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 
 #include <array>
 #include <memory>
 #include <string>
 
+class QAction;
+class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -24,14 +28,17 @@ namespace kvor::ui {
 
 class CanvasWidget;
 
-// The main window, Form1: every control of the layout table under its control name, the two
-// pictures, and the engine behind them. It owns the one model record, the track store and the
-// experiment, calls the experiment's handlers from its buttons and option buttons, and serves the
-// engine as its form and its event processing.
-class MainWindow final : public QWidget, public Form, private EventHost {
+// The main window, Form1: a menu bar over the client area, which holds every control of the layout
+// table under its control name and the two pictures, and the engine behind them. It owns the one
+// model record, the track store and the experiment, calls the experiment's handlers from its
+// buttons and option buttons, and serves the engine as its form and its event processing.
+class MainWindow final : public QMainWindow, public Form, private EventHost {
 public:
+    // What the menu "Файл" saves.
+    enum class Export { Picture1, Picture2, Series };
+
     // `messages` answers the message boxes instead of showing them (tests); by default they are
-    // real modal boxes.
+    // real modal boxes. The pace of the last session is taken from the settings.
     explicit MainWindow(MessageHost* messages = nullptr);
     ~MainWindow() override;
 
@@ -42,6 +49,7 @@ public:
     bool isSelected(OptionButton option) const override;
     void setTextVisible(TextBox box, bool visible) override;
     void setRodLengthLabelVisible(bool visible) override;
+    void selectText(TextBox box) override;
 
     Experiment& experiment() { return *experiment_; }
     ModelRecord& record() { return record_; }
@@ -51,24 +59,52 @@ public:
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
 
+    // The pace of this session, shown in the menu, without touching the settings (the command
+    // line, the tests). A choice in the menu is also remembered for the next session.
+    void setPace(Pace pace);
+    Pace pace() const { return pacer_.pace(); }
+
+    // Saves a picture as PNG or the series as CSV to `file`; a file that cannot be written is
+    // reported with its path and the system's reason, and nothing else changes.
+    void exportTo(Export what, const QString& file);
+
     // Repaints what the engine drew on the pictures since the last time.
     void showPictureChanges();
 
+    // The data file of this window: where records go when "Запись" is ticked, named by its
+    // tooltip. chooseDataFile also remembers the choice for later starts ("Файл записи…");
+    // useDataFileForThisRun does not (kvor3m --data FILE). A relative path is taken from the
+    // current folder.
+    void chooseDataFile(const QString& file);
+    void useDataFileForThisRun(const QString& file);
+    QString dataFile() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool processEvents() override;
-    void createControls();
+    void createControls(QWidget* client);
+    void createMenus();
+    void createPictureMenu(CanvasWidget& picture, Export what);
+    void setTabOrder();
     void connectCommands();
     void setInitialState();
+    void takeScaleText(TextBox box);
+    void choosePace(Pace pace);
+    void exportAs(Export what);
+    void askForDataFile();
+    void copyPicture(const CanvasWidget& picture);
     void showAbout();
     void exitProgram();
 
     ModelRecord record_;
     TrackStore track_;
     std::array<QLineEdit*, kTextBoxCount + 1> boxes_{};
-    // What each box holds, kept in step with it: the run loop reads the scales at every step.
+    // What each box holds for the engine. Most boxes follow every keystroke; a scale box, which
+    // the run loop reads at every step, only a finished edit, so that a half-typed "0." is never
+    // taken for a scale.
     std::array<std::string, kTextBoxCount + 1> texts_;
     std::array<QCheckBox*, kCheckBoxCount + 1> checks_{};
     QRadioButton* option1_ = nullptr;
@@ -77,11 +113,15 @@ private:
     CanvasWidget* picture1_ = nullptr;
     CanvasWidget* picture2_ = nullptr;
     std::array<QPushButton*, 12> commands_{};
+    QActionGroup* paceChoices_ = nullptr;
 
     QtMessageHost messageBoxes_;
+    MessageHost& messages_;
     SteadyClock clock_;
+    FramePacer pacer_;
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
+    QString exportFolder_;
     bool closed_ = false;
 };
 

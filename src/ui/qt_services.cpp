@@ -17,10 +17,13 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
-void QtMessageHost::info(std::string_view text) {
+// The detail goes under the text in the box's informative text, which the box lays out and wraps
+// by itself; the text keeps its exact wording.
+void QtMessageHost::info(std::string_view text, std::string_view detail) {
     if (beforeShow_) beforeShow_();
     QMessageBox box(QMessageBox::NoIcon, fromUtf8(messages::kTitle), fromUtf8(text), QMessageBox::Ok,
                     parent_);
+    if (!detail.empty()) box.setInformativeText(fromUtf8(detail));
     box.exec();
 }
 

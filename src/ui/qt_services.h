@@ -26,7 +26,7 @@ public:
     QtMessageHost(QWidget* parent, std::function<void()> beforeShow)
         : parent_(parent), beforeShow_(std::move(beforeShow)) {}
 
-    void info(std::string_view text) override;
+    void info(std::string_view text, std::string_view detail = {}) override;
     bool askYesNo(std::string_view text) override;
 
 private:

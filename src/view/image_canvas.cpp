@@ -80,6 +80,10 @@ ImageCanvas::ImageCanvas(QSize logicalSize, double devicePixelRatio)
       touched_(static_cast<std::size_t>(width_) * height_), trackColour_(touched_.size()) {
     image_.setDevicePixelRatio(devicePixelRatio);
     image_.fill(kWhite);
+    // The condensed face of the window's boxes, which has Cyrillic, a pixel smaller than captions.
+    font_.setFamily(QStringLiteral("DejaVu Sans Condensed"));
+    font_.setStyleHint(QFont::SansSerif);
+    font_.setPixelSize(10);
     changedLeft_ = 0;
     changedTop_ = 0;
     changedRight_ = width_ - 1;

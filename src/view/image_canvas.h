@@ -38,7 +38,8 @@ public:
     void print(float x, float y, std::string_view text) override;
     void plotTrack(const TrackStore& track, long nt) override;
 
-    // The font of printed text; the text colour is a fixed dark grey-black.
+    // The font of printed text (by default the face and size of the window's boxes); the text
+    // colour is a fixed dark grey-black.
     void setFont(const QFont& font) { font_ = font; }
 
     const QImage& image() const { return image_; }

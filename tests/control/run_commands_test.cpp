@@ -123,7 +123,7 @@ TEST(RunCommands, ContinueKeepsTimeCountersAndTheStartClock) {
     EXPECT_EQ(r.NT, 4);
     EXPECT_EQ(r.Ej, Ej);
     EXPECT_EQ(r.TStart, 1000.0);
-    EXPECT_EQ(engine.form.text(Text56), "12.5") << "real time counts from the start, pauses included";
+    EXPECT_EQ(engine.form.text(Text56), "12.50") << "real time counts from the start, pauses included";
 }
 
 TEST(RunCommands, StartDuringARunRebuildsTheStartStateOfTheActiveRun) {

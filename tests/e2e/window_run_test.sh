@@ -1,21 +1,31 @@
 #!/usr/bin/env bash
-# A user's session with the real program: tick "Запись", press " Начать эксперимент  ", wait for
-# the worked example to fill the track store and dismiss the message, look at the trajectory
-# picture, press "Выход". The program must end by itself, and the data file beside it must hold
-# complete records.
+# A user's session with the program installed into a prefix nobody may write to, run by an
+# ordinary user with a home of its own (a user this test creates when it runs as root), at pace
+# max: tick "Запись", press " Начать эксперимент  ", wait for the worked example to fill the track
+# store and dismiss the message, look at the trajectory picture, save it and the series of values
+# through the menu "Файл", and leave by "Файл" -> "Выход". The program must end by itself, with
+# complete records in the user's Documents/Kvor3m/kvor.dat; the saved picture must be the one on
+# the screen and the table one row per screen update. Then the installed kvor3m-batch runs the
+# ball-rod example in the user's home.
 #
-# Usage: window_run_test.sh PATH_TO_KVOR3M
+# Usage: window_run_test.sh BUILD_FOLDER
 set -euo pipefail
 
-program=$1
+build=$1
 work=$(mktemp -d)
+prefix=$(mktemp -d)
+home=$(mktemp -d)
+user=
+made_user=
 xvfb_pid=
 app_pid=
 
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
+    [ -n "$made_user" ] && userdel "$made_user" 2>/dev/null || true
+    chmod -R u+w "$prefix"
+    rm -rf "$work" "$prefix" "$home"
 }
 trap cleanup EXIT
 
@@ -24,12 +34,27 @@ fail() {
     exit 1
 }
 
-for tool in Xvfb xdotool import convert; do
+for tool in Xvfb xdotool import convert setpriv useradd; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh installs it)"
 done
 
-# The program keeps its data file beside itself: run a copy in a folder of our own.
-cp "$program" "$work/kvor3m"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+chmod -R a+rX,a-w "$prefix"
+
+if [ "$(id -u)" = 0 ]; then
+    user=kvor3m-e2e
+    id "$user" >/dev/null 2>&1 || { useradd --system --no-create-home --shell /usr/sbin/nologin "$user" && made_user=$user; }
+    chown "$user:" "$home"
+fi
+# Runs a command as the user in its home, with nothing of this environment but the display and a
+# sanitizer build's settings, in a UTF-8 locale as a desktop session has one (Qt names its windows
+# for the X server in the locale's encoding, and the dialogs' names are Russian).
+as_user() {
+    local run=(env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb)
+    for name in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do run+=("$name=${!name:-}"); done
+    if [ -n "$user" ]; then run=(setpriv --reuid="$user" --regid="$user" --init-groups "${run[@]}"); fi
+    cd "$home" && exec "${run[@]}" "$@"
+}
 
 # A server on a free display; it tells its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -43,19 +68,35 @@ export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-(cd "$work" && exec ./kvor3m >"$work/kvor3m.log" 2>&1) &
+(as_user "$prefix/bin/kvor3m" --pace max >"$work/kvor3m.log" 2>&1) &
 app_pid=$!
 
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kvor3m$' | head -n1) ||
     fail "the main window did not appear: $(cat "$work/kvor3m.log")"
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of the client area
-[ "$WIDTH" = 789 ] && [ "$HEIGHT" = 554 ] || fail "window is ${WIDTH}x${HEIGHT}, not 789x554"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of menu bar and client area
+menu=$((HEIGHT - 557))                                  # the client area is 789x557 under the menu bar
+[ "$WIDTH" = 789 ] && [ "$menu" -ge 10 ] && [ "$menu" -le 40 ] ||
+    fail "window is ${WIDTH}x${HEIGHT}, not 789 wide with a menu bar over 557"
 sleep 0.5
 
-# Clicks a control at a point given in pixels of the client area (twips / 15).
+# Clicks a control at a point given in pixels of the controls' area (twips / 15).
 click_at() {
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    xdotool mousemove --sync $((X + $1)) $((Y + menu + $2)) click 1
     sleep 0.3
+}
+
+# "Файл", its Nth entry, and in the file dialog titled $2 the file name $3.
+through_file_menu() {
+    xdotool mousemove --sync $((X + 18)) $((Y + menu / 2)) click 1 sleep 0.3
+    for _ in $(seq "$1"); do xdotool key Down; done
+    xdotool key Return
+    [ -z "${2:-}" ] && return
+    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" | head -n1) || fail "no dialog \"$2\""
+    sleep 0.5
+    xdotool windowfocus --sync "$dialog" key ctrl+a type --delay 20 "$3"
+    xdotool key Return
+    for _ in $(seq 100); do [ -s "$3" ] && break; sleep 0.1; done
+    [ -s "$3" ] || fail "nothing was saved as $3"
 }
 
 click_at $((728 + 6)) $((536 + 6))      # Check2 "Запись", on its square
@@ -76,7 +117,7 @@ sleep 0.5
 
 # Picture1 is at (496, 0), 293 pixels square with a one-pixel frame.
 import -window root "$work/screen.png"
-convert "$work/screen.png" -crop "291x291+$((X + 497))+$((Y + 1))" +repage "$work/picture1.png"
+convert "$work/screen.png" -crop "291x291+$((X + 497))+$((Y + menu + 1))" +repage "$work/picture1.png"
 histogram=$(convert "$work/picture1.png" -format %c histogram:info:-)
 count_of() { echo "$histogram" | grep -i "#$1" | sed -E 's/^ *([0-9]+):.*/\1/' | head -n1; }
 red=$(count_of FA0000)
@@ -84,7 +125,17 @@ blue=$(count_of 0000FA)
 [ "${red:-0}" -ge 50 ] || fail "the trajectory picture shows ${red:-0} pixels of body 1's colour"
 [ "${blue:-0}" -ge 50 ] || fail "the trajectory picture shows ${blue:-0} pixels of body 2's colour"
 
-click_at $((312 + 24)) $((176 + 9))     # Command4 "Выход"
+# "Сохранить траектории…" saves what the screen shows, pixel for pixel; "Сохранить ряд данных
+# (CSV)…" a header and the 2221 screen updates of the run, every line ending in CR LF.
+through_file_menu 1 "Сохранить траектории" "$home/trajectories.png"
+[ "$(compare -metric AE "$home/trajectories.png" "$work/picture1.png" null: 2>&1)" = 0 ] ||
+    fail "the saved trajectories differ from the picture on the screen"
+through_file_menu 3 "Сохранить ряд данных" "$home/series.csv"
+[ "$(head -n1 "$home/series.csv" | cut -d, -f1-2)" = T_s,VX1_m_s ] &&
+    [ "$(grep -c $'^[-0-9.E+,]*\r$' "$home/series.csv")" = 2221 ] && [ "$(wc -l <"$home/series.csv")" = 2222 ] ||
+    fail "series.csv is not the table of the run"
+
+through_file_menu 5                     # "Файл" -> "Выход", below "Файл записи…"
 for _ in $(seq 100); do
     kill -0 "$app_pid" 2>/dev/null || break
     sleep 0.1
@@ -95,21 +146,36 @@ wait "$app_pid" || status=$?
 app_pid=
 [ "$status" = 0 ] || fail "the program ended with status $status"
 
-# 2221 updates of 20 steps are 44420 steps: a record after every 1000 of them, 44 in all, each
-# four labelled lines and two empty ones, every line ending in CR LF.
-[ -f "$work/kvor.dat" ] || fail "no kvor.dat beside the program"
-awk '
-    { if (substr($0, length($0)) != "\r") bad = "a line without CR LF"; sub(/\r$/, "") }
-    { n = (NR - 1) % 6 }
-    n == 0 && !/^T= [-0-9.E+]+    Alfa= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-    n == 1 && !/^m1= .*    VY1= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-    n == 2 && !/^m2= .*    VY2= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-    n == 3 && !/^F= .*    E= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-    n >= 4 && $0 != "" { bad = "line " NR " is not empty" }
-    END {
-        if (bad != "") { print bad; exit 1 }
-        if (NR != 44 * 6) { print NR " lines instead of " 44 * 6; exit 1 }
-    }
-' "$work/kvor.dat" || fail "kvor.dat does not hold 44 complete records"
+# Complete records: four labelled lines and two empty ones each, every line ending in CR LF;
+# `count` of them, or any number when it is 0.
+records_are_whole() {
+    awk -v count="$1" '
+        { if (substr($0, length($0)) != "\r") bad = "a line without CR LF"; sub(/\r$/, "") }
+        { n = (NR - 1) % 6 }
+        n == 0 && !/^T= [-0-9.E+]+    Alfa= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
+        n == 1 && !/^m1= .*    VY1= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
+        n == 2 && !/^m2= .*    VY2= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
+        n == 3 && !/^F= .*    E= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
+        n >= 4 && $0 != "" { bad = "line " NR " is not empty" }
+        END {
+            if (bad != "") { print bad; exit 1 }
+            if (NR % 6 != 0 || (count > 0 && NR != count * 6)) { print NR " lines for " count " records"; exit 1 }
+        }
+    ' "$data"
+}
+
+# 2221 updates of 20 steps are 44420 steps: a record after every 1000 of them, 44 in all, in the
+# user's documents folder, since the program's own folder is closed to the user.
+data=$home/Documents/Kvor3m/kvor.dat
+[ -f "$data" ] || fail "no Documents/Kvor3m/kvor.dat in the user's home: $(cd "$home" && find . | head)"
+records_are_whole 44 || fail "kvor.dat does not hold 44 complete records"
+
+# The installed batch runner finds the same file; the ball-rod example prints its analytic lines.
+before=$(wc -c <"$data")
+out=$(printf 'variant ball-rod\ncheck Запись on\nstart\nrun 100000\nprint\n' | as_user "$prefix/bin/kvor3m-batch" -) ||
+    fail "kvor3m-batch failed: $out"
+grep -qxF $'picture1\t V1= 30   V1= 10' <<<"$out" || fail "kvor3m-batch printed: $(head -n3 <<<"$out")"
+[ "$(wc -c <"$data")" -gt "$before" ] || fail "kvor3m-batch added no records to $data"
+records_are_whole 0 || fail "kvor.dat holds a broken record after kvor3m-batch"
 
 echo "1 passed, 0 failed"

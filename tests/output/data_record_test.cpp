@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <string>
 
 namespace kvor::test {
@@ -112,6 +115,37 @@ TEST(DataRecord, AppendsToWhatIsThere) {
     r.FileStepCount = 1;
     WriteDataRecord(r, true, ',', file);
     EXPECT_EQ(FileText(file), "earlier runs\r\n" + kExpectedRecord);
+}
+
+// The folder is made with the first record. Then the file may grow by only 100 more bytes: the
+// system writes 100 bytes of the next record and refuses the rest, and the file is cut back.
+TEST(DataRecord, AFailedWriteLeavesTheEarlierRecordsAndNoPieceOfTheNewOne) {
+    TempFolder folder;
+    const auto file = folder / "Kvor3m/kvor.dat";
+    ModelRecord r = knownState();
+    r.NC0file = 1;
+    r.FileStepCount = 1;
+    WriteDataRecord(r, true, ',', file);
+    ASSERT_EQ(FileText(file), kExpectedRecord);
+
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = kExpectedRecord.size() + 100;
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    r.FileStepCount = 1;
+    std::string detail;
+    try {
+        WriteDataRecord(r, true, ',', file);
+    } catch (const DataFileError& failed) {
+        detail = failed.detail(); // the file on the first line, the system's reason on the next
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, handler);
+    EXPECT_EQ(FileText(file), kExpectedRecord);
+    EXPECT_EQ(detail.rfind(file.string() + "\n", 0), 0u) << detail;
+    EXPECT_GT(detail.size(), file.string().size() + 1);
 }
 
 } // namespace

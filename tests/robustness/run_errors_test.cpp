@@ -356,6 +356,8 @@ TEST(RunErrors, ADataFileThatCannotBeWritten) {
     engine.form.setChecked(Check2, true);
     engine.start(5);
     ExpectOnlyMessage(engine, text::kFileWriteError);
+    EXPECT_EQ(engine.messages.details.back().rfind((folder / "kvor.dat").string() + "\n", 0), 0u)
+        << "the detail names the file, then the system's reason: " << engine.messages.details.back();
     EXPECT_EQ(engine.events.calls, 0);
     EXPECT_FALSE(engine.experiment.running());
     EXPECT_EQ(engine.record.NT, 1);

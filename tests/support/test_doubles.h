@@ -15,11 +15,14 @@
 
 namespace kvor::test {
 
-// Message boxes that are never shown: every text is kept, questions are answered from a queue
-// (Yes when it is empty).
+// Message boxes that are never shown: every text is kept, with its detail; questions are answered
+// from a queue (Yes when it is empty).
 class ScriptedMessages final : public MessageHost {
 public:
-    void info(std::string_view text) override { shown.emplace_back(text); }
+    void info(std::string_view text, std::string_view detail = {}) override {
+        shown.emplace_back(text);
+        details.emplace_back(detail);
+    }
     bool askYesNo(std::string_view text) override {
         shown.emplace_back(text);
         ++questions;
@@ -30,6 +33,7 @@ public:
     }
 
     std::vector<std::string> shown;
+    std::vector<std::string> details; // of the texts shown by info()
     std::deque<bool> answers;
     int questions = 0;
 };

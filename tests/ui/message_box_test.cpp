@@ -13,7 +13,7 @@ namespace kvor::test {
 namespace {
 
 struct SeenBox {
-    QString title, text;
+    QString title, text, detail;
     QMessageBox::StandardButtons buttons;
     bool modal = false;
 };
@@ -23,7 +23,8 @@ void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
     QTimer::singleShot(0, [&seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->standardButtons(), box->isModal()};
+        seen = {box->windowTitle(), box->text(), box->informativeText(), box->standardButtons(),
+                box->isModal()};
         box->button(answer)->click();
     });
 }
@@ -40,6 +41,12 @@ TEST(MessageBoxes, ModalTitledKvor3WithOkOrYesAndNo) {
     EXPECT_EQ(seen.text, QStringLiteral("Шар должен лететь слева направо"));
     EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_TRUE(seen.modal);
+    EXPECT_TRUE(seen.detail.isEmpty());
+
+    AnswerNextBox(seen, QMessageBox::Ok);
+    host.info("Ошибка записи в файл", "/home/u/kvor.dat\nNo space left on device");
+    EXPECT_EQ(seen.text, QStringLiteral("Ошибка записи в файл"));
+    EXPECT_EQ(seen.detail, QStringLiteral("/home/u/kvor.dat\nNo space left on device"));
 
     AnswerNextBox(seen, QMessageBox::No);
     EXPECT_FALSE(host.askYesNo("Продолжить эксперимент ?"));
@@ -48,7 +55,7 @@ TEST(MessageBoxes, ModalTitledKvor3WithOkOrYesAndNo) {
 
     AnswerNextBox(seen, QMessageBox::Yes);
     EXPECT_TRUE(host.askYesNo("Продолжить эксперимент ?"));
-    EXPECT_EQ(refreshed, 3); // the pictures are brought up to date before every box
+    EXPECT_EQ(refreshed, 4); // the pictures are brought up to date before every box
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ class WindowTest : public testing::Test {
 protected:
     WindowTest() {
         window.experiment().setDataFile(dataFile());
+        window.setPace(ui::Pace::Max);
         window.show();
     }
 
@@ -39,8 +41,11 @@ protected:
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
 
     std::string box(const char* name) { return control<QLineEdit>(name)->text().toStdString(); }
+    // Types a new text and finishes the edit with Enter.
     void type(const char* name, const char* text) {
-        control<QLineEdit>(name)->setText(QString::fromUtf8(text));
+        auto* box = control<QLineEdit>(name);
+        box->setText(QString::fromUtf8(text));
+        QTest::keyClick(box, Qt::Key_Return);
     }
 
     // While a run goes on, clicks `button` at the first event processing at which at least

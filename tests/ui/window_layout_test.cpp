@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -53,8 +54,13 @@ bool isControl(const QWidget& w) {
 
 using MainWindowLayout = WindowTest;
 
-TEST_F(MainWindowLayout, FixedClientAreaOf789By554WithCaptionAndIcon) {
-    EXPECT_EQ(window.size(), QSize(789, 554));
+// 11835 by 8310 twips, and three pixels more for the bottom row's label "T/Mt, см" (8100 + 255
+// twips); the menu bar adds its own height above.
+TEST_F(MainWindowLayout, FixedClientAreaOf789By557UnderTheMenuBarWithCaptionAndIcon) {
+    const QWidget* client = window.centralWidget();
+    EXPECT_EQ(client->size(), QSize(789, 557));
+    EXPECT_EQ(window.size(), QSize(789, 557 + window.menuBar()->height()));
+    EXPECT_EQ(client->geometry().top(), window.menuBar()->geometry().bottom() + 1);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kvor3m"));
     EXPECT_FALSE(window.windowIcon().pixmap(32, 32).isNull());
@@ -90,7 +96,7 @@ TEST_F(MainWindowLayout, EveryControlOfTheTableExistsOnceUnderItsName) {
         EXPECT_TRUE(isOfKind(w, row.kind));
         EXPECT_EQ(w.geometry(), QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
         EXPECT_EQ(w.parentWidget()->objectName(),
-                  row.inFrame ? QStringLiteral("Frame1") : QStringLiteral("Form1"));
+                  row.inFrame ? QStringLiteral("Frame1") : QStringLiteral("ClientArea"));
         EXPECT_EQ(captionOf(w), QString::fromUtf8(row.caption.data(), row.caption.size()));
         texts += row.kind == Kind::TextBox;
         labels += row.kind == Kind::Label;
@@ -207,12 +213,13 @@ TEST_F(OptionButtons, BallRodShowsTheRodLengthAndLoadsItsExampleButNotTheAngle) 
 }
 
 TEST_F(OptionButtons, TypedTextReachesTheEngineAtOnce) {
-    auto* scale = control<QLineEdit>("Text29");
-    scale->clear();
-    QTest::keyClicks(scale, "0.25");
-    EXPECT_EQ(window.text(Text29), "0.25");
+    auto* step = control<QLineEdit>("Text54");
+    step->clear();
+    QTest::keyClicks(step, "0.25");
+    EXPECT_EQ(window.text(Text54), "0.25");
     window.setText(Text30, "7,5");
     EXPECT_EQ(box("Text30"), "7,5");
+    EXPECT_EQ(window.text(Text30), "7,5");
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <string_view>
+
+namespace kvor::ui {
+
+namespace {
+
+void write(std::FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
+
+CommandLine ReadCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption data(QStringLiteral("data"),
+                                  QStringLiteral("Дописывать записи в этом запуске в файл <файл> "
+                                                 "(выбор в окне не меняется)."),
+                                  QStringLiteral("файл"));
+    parser.addOption(data);
+    const QCommandLineOption pace(QStringLiteral("pace"),
+                                  QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
+                                  QStringLiteral("slow|normal|fast|max"));
+    parser.addOption(pace);
+
+    CommandLine options;
+    QString mistake;
+    if (!parser.parse(arguments))
+        mistake = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().constFirst());
+    else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
+        mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+    if (!mistake.isEmpty()) {
+        write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
+        options.exitStatus = 2;
+    } else if (parser.isSet(help)) {
+        write(stdout, parser.helpText());
+        options.exitStatus = 0;
+    } else if (parser.isSet(version)) {
+        write(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
+                          QCoreApplication::applicationVersion() + QLatin1Char('\n'));
+        options.exitStatus = 0;
+    }
+    options.dataFile = parser.value(data);
+    options.pace = PaceByName(parser.value(pace));
+    return options;
+}
+
+bool PrepareForNoDisplay(int argc, const char* const* argv) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (!qEnvironmentVariableIsEmpty(name)) return false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "-platform" || argument == "--platform") return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return true;
+}
+
+} // namespace kvor::ui

@@ -1,0 +1,38 @@
+#include "data_file_setting.h"
+
+#include "control/user_documents.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+namespace kvor::ui {
+
+namespace {
+
+const auto kDataFileKey = QStringLiteral("recording/dataFile");
+
+} // namespace
+
+QString StartingDataFile() {
+    const QString chosen = QSettings().value(kDataFileKey).toString();
+    return chosen.isEmpty() ? FromPath(DefaultDataFile()) : chosen;
+}
+
+void RememberDataFile(const QString& file) {
+    QSettings().setValue(kDataFileKey, file);
+}
+
+QString DataFileToolTip(const QString& file) {
+    return QStringLiteral("Файл записи: %1").arg(QDir::toNativeSeparators(file));
+}
+
+std::filesystem::path ToPath(const QString& file) {
+    return std::filesystem::path(QFile::encodeName(file).toStdString());
+}
+
+QString FromPath(const std::filesystem::path& file) {
+    return QFile::decodeName(QByteArray::fromStdString(file.native()));
+}
+
+} // namespace kvor::ui

@@ -1,0 +1,67 @@
+#include "pace.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include <array>
+
+namespace kvor::ui {
+
+namespace {
+
+struct PaceRow {
+    Pace pace;
+    const char* name;
+    int updatesPerSecond; // 0: no waiting
+};
+constexpr std::array<PaceRow, 4> kPaces{{
+    {Pace::Slow, "slow", 30},
+    {Pace::Normal, "normal", 120},
+    {Pace::Fast, "fast", 600},
+    {Pace::Max, "max", 0},
+}};
+
+const PaceRow& rowOf(Pace pace) {
+    return kPaces[static_cast<std::size_t>(pace)];
+}
+
+} // namespace
+
+QString PaceName(Pace pace) {
+    return QString::fromLatin1(rowOf(pace).name);
+}
+
+std::optional<Pace> PaceByName(const QString& name) {
+    for (const PaceRow& row : kPaces)
+        if (name == QLatin1String(row.name)) return row.pace;
+    return std::nullopt;
+}
+
+// The updates are due at a steady cadence: each one interval after the one before, so that the
+// rounding of the timer to milliseconds does not add up over a run. An update that comes late
+// starts the cadence afresh instead of being followed by a burst of updates without waiting.
+void FramePacer::waitForNextUpdate() {
+    const int rate = rowOf(pace_).updatesPerSecond;
+    if (rate == 0) return;
+    const auto interval = std::chrono::duration_cast<Clock::duration>(std::chrono::seconds(1)) / rate;
+    const Clock::time_point now = Clock::now();
+    due_ = std::max(due_ + interval, now);
+    if (due_ <= now) return;
+
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due_ - now);
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(wait);
+    waiting_ = &loop;
+    loop.exec();
+    waiting_ = nullptr;
+}
+
+void FramePacer::interrupt() {
+    if (waiting_) waiting_->quit();
+}
+
+} // namespace kvor::ui

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The installed tree: `cmake --install` into a scratch prefix lays the program out as a desktop and
+# Debian expect it, the desktop entry and the AppStream data pass their validators, and the
+# installed programs answer their command lines.
+#
+# Usage: install_test.sh BUILD_FOLDER VERSION
+set -euo pipefail
+build=$1 version=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAILED: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for file in doc/kvor3m/README.md icons/hicolor/scalable/apps/kvor3m.svg; do
+    [ -s "$prefix/share/$file" ] || fail "share/$file is not installed"
+done
+
+# Hints are left out: the one it gives, Education and Science both being main categories, is
+# what the entry means (see README.md).
+report=$(desktop-file-validate --no-hints "$prefix/share/applications/kvor3m.desktop" 2>&1 || true)
+[ -z "$report" ] || fail "desktop-file-validate: $report"
+# The one error allowed is the metadata licence, which only the owner can choose.
+report=$(appstreamcli validate-tree --no-net "$prefix" 2>&1 || true)
+errors=$(grep -E '^ *E:' <<<"$report" | grep -v 'metadata-license-missing' || true)
+[ -z "$errors" ] || fail "appstreamcli: $errors"
+for page in "$prefix"/share/man/man1/kvor3m{,-batch}.1.gz; do
+    report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
+    [ -z "$report" ] || fail "$page: $report"
+done
+
+# The command lines answer without a display; the window itself refuses to start there.
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+for program in kvor3m kvor3m-batch; do
+    [ "$("$prefix/bin/$program" --version)" = "$program $version" ] || fail "$program --version"
+    "$prefix/bin/$program" --help | grep -q -- '--version' || fail "$program --help"
+    status=0
+    "$prefix/bin/$program" --no-such-option >"$prefix/out" 2>"$prefix/err" || status=$?
+    [ $status = 2 ] && [ ! -s "$prefix/out" ] && grep -q -- '--help' "$prefix/err" ||
+        fail "$program --no-such-option: status $status, $(cat "$prefix/out" "$prefix/err")"
+done
+status=0
+"$prefix/bin/kvor3m" --data 2>/dev/null || status=$?
+[ $status = 2 ] || fail "kvor3m --data without a file: status $status"
+status=0
+"$prefix/bin/kvor3m" 2>/dev/null || status=$?
+[ $status = 1 ] || fail "kvor3m without a display: status $status"
+echo "1 passed, 0 failed"
