@@ -5,7 +5,7 @@
 
 #include "batch/batch_runner.h"
 #include "batch/script.h"
-#include "program_texts.h"
+#include "program_outputs.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -112,7 +112,7 @@ void runQuietCommands(const std::vector<std::string>& lines) {
                 text += line[i];
             }
         }
-        if (!kvor::test::IsProgramMessage(text)) fault("a message that is not the program's", text);
+        if (!kvor::fuzz::IsProgramMessage(text)) fault("a message that is not the program's", text);
     }
 }
 

@@ -15,7 +15,7 @@
 
 #include "core/number_text.h"
 #include "engine_fixture.h"
-#include "program_texts.h"
+#include "program_outputs.h"
 
 #include <array>
 #include <cstdint>
@@ -97,17 +97,17 @@ public:
         check();
         std::ifstream file(data_.file, std::ios::binary);
         const std::string contents{std::istreambuf_iterator<char>(file), {}};
-        if (const std::string f = kvor::test::DataFileFault(contents, separator_); !f.empty())
+        if (const std::string f = kvor::fuzz::DataFileFault(contents, separator_); !f.empty())
             fault("data file: " + f);
     }
 
     // What the user can see after every action.
     void check() {
         for (const std::string& shown : engine_.messages.shown)
-            if (!kvor::test::IsProgramMessage(shown)) fault("a message that is not the program's: " + shown);
+            if (!kvor::fuzz::IsProgramMessage(shown)) fault("a message that is not the program's: " + shown);
         for (int box = 1; box <= kvor::kTextBoxCount; ++box) {
             const std::string_view text = engine_.form.text(static_cast<kvor::TextBox>(box));
-            if (text.empty() || kvor::test::IsNumberText(text, separator_)) continue;
+            if (text.empty() || kvor::fuzz::IsNumberText(text, separator_)) continue;
             if (typed_[box] && *typed_[box] == text) continue;
             fault("Text" + std::to_string(box) + " shows \"" + std::string(text) + "\"");
         }
@@ -169,8 +169,8 @@ private:
             const std::string_view rest = printed.substr(first.size());
             const auto gap = rest.find(second);
             if (gap == std::string_view::npos) break;
-            if (kvor::test::IsNumberText(rest.substr(0, gap), separator_) &&
-                kvor::test::IsNumberText(rest.substr(gap + second.size()), separator_))
+            if (kvor::fuzz::IsNumberText(rest.substr(0, gap), separator_) &&
+                kvor::fuzz::IsNumberText(rest.substr(gap + second.size()), separator_))
                 return;
             break;
         }

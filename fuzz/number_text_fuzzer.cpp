@@ -4,7 +4,7 @@
 // written as the same text again.
 
 #include "core/number_text.h"
-#include "program_texts.h"
+#include "program_outputs.h"
 
 #include <cmath>
 #include <cstdint>
@@ -78,7 +78,7 @@ void checkWrittenText(double value) {
     if (!std::isfinite(value)) return;
     for (const char separator : {'.', ','}) {
         const std::string text = kvor::NumberText(value, separator);
-        if (!kvor::test::IsNumberText(text, separator)) fault("a written number has a foreign shape", text);
+        if (!kvor::fuzz::IsNumberText(text, separator)) fault("a written number has a foreign shape", text);
         std::string appended = "x";
         kvor::AppendNumberText(appended, value, separator);
         if (appended.substr(1) != text) fault("appending writes another text", text);

@@ -12,6 +12,8 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     # the Russian locale, to test number texts with a decimal comma
     locales
+    # the random-session soak
+    python3
 )
 
 missing=()

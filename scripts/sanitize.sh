@@ -6,7 +6,7 @@
 # runner, the window under Xvfb) fails it too.
 #
 #   scripts/sanitize.sh               build and run everything
-#   scripts/sanitize.sh -R Soak       extra arguments go to ctest
+#   scripts/sanitize.sh -L scenario   extra arguments go to ctest
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

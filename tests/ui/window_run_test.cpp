@@ -99,36 +99,6 @@ TEST_F(WindowRun, AFileThatCannotBeWrittenEndsTheRunWithItsMessage) {
     EXPECT_EQ(window.record().NT, 9);
 }
 
-TEST_F(WindowRun, EveryMessageBoxReachesTheUserWithItsText) {
-    click("Command1");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], messages::kTrackFull);
-    EXPECT_EQ(window.record().NT, 2221);
-
-    type("Text54", "шаг");
-    click("Command1");
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1], messages::kEnterDataCorrectly);
-
-    click("Option2");
-    type("Text9", "0.5"); // the ball right of the rod
-    click("Command1");
-    ASSERT_EQ(messages.shown.size(), 3u);
-    EXPECT_EQ(messages.shown[2], messages::kBallFromLeft);
-
-    // Two like charges flying apart: the question about Eq, answered No, ends the run.
-    click("Option1");
-    type("Text12", "3.2");
-    type("Text9", "-5");
-    type("Text7", "-1");
-    messages.answers = {false};
-    click("Command1");
-    EXPECT_EQ(messages.questions, 1);
-    ASSERT_EQ(messages.shown.size(), 4u);
-    EXPECT_EQ(messages.shown[3], messages::kEqQuestion);
-    EXPECT_FALSE(window.experiment().running());
-}
-
 TEST_F(WindowRun, ExitDuringARunEndsItWithoutAnotherStepOrAMessage) {
     click("Command6");
     ASSERT_NE(window.aboutWindow(), nullptr);

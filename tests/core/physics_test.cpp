@@ -1,0 +1,164 @@
+// What mechanics demands of whole runs, whatever the numbers of the model: equal elastic balls
+// exchange their velocities and Reverse brings them back, the total momentum is kept, viscous
+// friction dissipates only in contact, an impact without losses leaves the energy balance at zero,
+// and the Runge-Kutta step is of the fourth order. The runs go through the batch runner, as the
+// window would make them.
+
+#include "batch/batch_runner.h"
+#include "core/ball_ball.h"
+#include "core/runge_kutta.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <vector>
+
+namespace kvor {
+namespace {
+
+// Two equal balls of 1 kg and 0.5 m with springs of 1E+06 N/m on the x axis, 5 and -10 m/s,
+// 2 m apart: the example of the help text. They touch after 0.1 s for about a millisecond.
+const std::vector<std::string> kHeadOn = {
+    "set m10 1", "set m20 1", "set q1 0",  "set q2 0",  "set D1 0.5",  "set D2 0.5",   "set C1 1",
+    "set C2 1",  "set Text24 6", "set Kj1 0", "set Kj2 0", "set Ks 0", "set VX1 5", "set VX2 -10",
+    "set VY1 0", "set VY2 0", "set X1 -1", "set X2 1", "set Y1 0", "set Y2 0", "set h 0.00001", "set NC0 10"};
+
+std::vector<std::string> Joined(std::vector<std::string> lines, const std::vector<std::string>& more) {
+    lines.insert(lines.end(), more.begin(), more.end());
+    return lines;
+}
+
+class Session {
+public:
+    explicit Session(std::vector<std::string> setup) { runner.run(std::move(setup)); }
+    // Runs the lines; a run they start or continue is stopped after `updates` screen updates.
+    const ModelRecord& play(std::vector<std::string> lines, int updates) {
+        lines.insert(lines.end(), {"run " + std::to_string(updates - 1), "stop", "run 1"});
+        runner.run(std::move(lines));
+        return runner.record();
+    }
+    // One more screen update of NC0 steps.
+    const ModelRecord& step() { return play({"steps"}, 1); }
+
+    std::ostringstream out;
+    BatchRunner runner{out, {'.', "/dev/null"}};
+};
+
+double Balance(const ModelRecord& r) {
+    return r.E - r.E0 + r.Ej + r.Es + r.Em + r.Eq;
+}
+
+TEST(Physics, EqualElasticBallsExchangeVelocitiesAndReverseBringsThemBack) {
+    Session session(kHeadOn);
+    const ModelRecord& r = session.play({"start"}, 1100);
+    EXPECT_NEAR(r.VX1, -10, 1e-4);
+    EXPECT_NEAR(r.VX2, 5, 1e-4);
+    const double T = r.T;
+    // Reversed, they meet again, exchange the velocities back and retrace their paths: after as
+    // long a time they are where they started, with their start velocities reversed.
+    session.play({"reverse"}, 1100);
+    EXPECT_NEAR(r.T, T, 1e-12);
+    EXPECT_NEAR(r.VX1, -5, 1e-4);
+    EXPECT_NEAR(r.VX2, 10, 1e-4);
+    EXPECT_NEAR(r.X1, -1, 1e-5);
+    EXPECT_NEAR(r.X2, 1, 1e-5);
+    EXPECT_EQ(r.VY1, 0.0);
+    EXPECT_EQ(session.out.str().find("message"), std::string::npos) << session.out.str();
+}
+
+struct Impact {
+    const char* name;
+    std::vector<std::string> setup; // after the variant's worked example
+    bool lossless;
+};
+
+void PrintTo(const Impact& impact, std::ostream* out) {
+    *out << impact.name;
+}
+
+class Impacts : public testing::TestWithParam<Impact> {};
+
+// Every force acts on the two bodies as an opposite pair, so the momentum stays; the viscous loss
+// only grows, and only while the bodies touch; without losses the balance is back near zero once
+// the contact is over.
+TEST_P(Impacts, KeepMomentumAndLoseEnergyOnlyInContact) {
+    const Impact& impact = GetParam();
+    Session session(impact.setup);
+    const ModelRecord& r = session.play({"set NC0 1", "start"}, 1);
+    const bool ballBall = r.BallBall == 1;
+    double Ej = r.Ej;
+    int contactSteps = 0;
+    // Every step is a screen update: the contact must be over within the 2220 the track holds.
+    for (int n = 0; n < 2200 && (contactSteps == 0 || r.FcFj != 0); ++n) {
+        session.step();
+        ASSERT_NEAR(r.KD, r.KD0, 1e-9 * r.KD0) << "step " << n;
+        const bool touching = ballBall ? r.LR <= r.R12 : r.F1 > 0;
+        contactSteps += touching;
+        ASSERT_TRUE(touching ? r.Ej >= Ej : r.Ej == Ej) << "step " << n << ": Ej " << Ej << " -> " << r.Ej;
+        Ej = r.Ej;
+    }
+    EXPECT_GT(contactSteps, 20);
+    EXPECT_EQ(r.FcFj, 0.0) << "the contact is over";
+    EXPECT_EQ(session.out.str().find("message"), std::string::npos) << session.out.str();
+    if (impact.lossless) {
+        EXPECT_NEAR(Balance(r), 0, 1e-4 * r.E0);
+    } else {
+        EXPECT_GT(r.Ej + r.Es, 1e-3 * r.E0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BothVariants, Impacts,
+    testing::Values(
+        Impact{"HeadOnElastic", Joined(kHeadOn, {"set X1 -0.26", "set X2 0.26"}), true},
+        Impact{"ObliqueWithEveryForce",
+               {"set m20 2", "set q2 -5", "set Text22 -6", "set C1 1", "set C2 3", "set Text24 5", "set Kj1 20",
+                "set Kj2 5", "set Ks 0.4", "set VX1 8", "set VY1 6", "set VX2 -2", "set VY2 -1", "set X1 -0.525",
+                "set Y1 -0.2", "set X2 0.525", "set Y2 0.2", "check +Fm on"},
+               false},
+        Impact{"BallRodExample", {"variant ball-rod", "set h 0.00001"}, true},
+        Impact{"BallRodViscous", {"variant ball-rod", "set h 0.00001", "set Kj1 20", "set Y1 -0.3"}, false},
+        Impact{"BallRodTurned",
+               {"variant ball-rod", "set h 0.00001", "check Check11 on", "set Угол2 30", "set Y1 -0.2"}, true}),
+    [](const testing::TestParamInfo<Impact>& info) { return std::string(info.param.name); });
+
+// Two balls of 1 kg with like charges, at rest 1 m apart, fly apart under the Coulomb force k/r^2
+// (k = Kq q1 q2). With the reduced mass mu = 1/2 the distance r(t) solves mu r'' = k/r^2, whose
+// time as a function of the distance is known:
+//   t(r) = sqrt(mu r0^3 / (2k)) * (sqrt(u (u - 1)) + acosh(sqrt(u))),  u = r/r0.
+// Returns by how much that time at the distance reached differs from the model time.
+double CoulombTimeError(double h) {
+    ModelRecord r;
+    SetModelConstants(r);
+    r.BallBall = 1;
+    r.m1 = r.m2 = 1;
+    r.q1 = r.q2 = 1e-5;
+    r.D1 = r.D2 = r.R12 = r.LRc = 0.01;
+    r.R1 = r.R2 = 0.005;
+    r.J1 = r.J2 = 1e-5;
+    r.h = h;
+    r.Z[1] = -0.5;
+    r.Z[2] = 0.5;
+    for (long n = std::lround(2.4 / h); n > 0; --n) {
+        RungeKuttaStep(r, false);
+        BallBallContactUpdate(r);
+        r.T = r.T + r.h;
+    }
+    const double k = r.Kq * r.q1 * r.q2, u = r.X2 - r.X1;
+    return std::sqrt(0.5 / (2 * k)) * (std::sqrt(u * (u - 1)) + std::acosh(std::sqrt(u))) - r.T;
+}
+
+TEST(RungeKutta, HalvingTheStepDividesTheErrorBySixteen) {
+    double previous = std::abs(CoulombTimeError(0.08));
+    for (const double h : {0.04, 0.02, 0.01}) {
+        const double error = std::abs(CoulombTimeError(h));
+        EXPECT_GT(previous / error, 13.5) << "h = " << h;
+        EXPECT_LT(previous / error, 18.5) << "h = " << h;
+        previous = error;
+    }
+    EXPECT_LT(previous, 1e-7);
+}
+
+} // namespace
+} // namespace kvor
