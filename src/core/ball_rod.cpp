@@ -1,93 +1,61 @@
 #include "ball_rod.h"
 
-#include "math_functions.h"
-
 #include <cmath>
 
 namespace kvor {
 
 namespace {
 
-// Direction of the line from the ball centre to the rod centre, from the vertical. With the
-// ball on the x axis it stays horizontal (-pi/2); a ball level with the rod centre gets a tiny
-// positive DY so that the direction is defined.
-void lineOfCentresDirection(ModelRecord& r) {
-    if (r.Y1 != 0) {
-        if (0.00001 * r.D1 > std::abs(r.DY)) r.DY = 0.00001 * r.D1;
-        r.Beta = std::abs(std::atan(r.DX / r.DY)) * -Sgn(r.DX);
-    }
+// The rod's own frame: the unit vector a = (-sin phi2, cos phi2) along its axis, which points up
+// while the rod stands upright, and the unit normal n = (cos phi2, sin phi2) across it. A vector
+// is written (along, across) in this frame.
+struct RodFrame {
+    double S, C; // sin phi2, cos phi2
+
+    double along(double x, double y) const { return -x * S + y * C; }
+    double across(double x, double y) const { return x * C + y * S; }
+    double x(double along, double across) const { return -along * S + across * C; }
+    double y(double along, double across) const { return along * C + across * S; }
+};
+
+// Which side of the rod's centre a coordinate of the rod's frame lies on; a ball exactly on the
+// axis or on the middle line is taken to be on the positive side.
+double side(double coordinate) {
+    return coordinate < 0 ? -1.0 : 1.0;
 }
 
-// The contact holds while the ball is within reach of the rod (no farther from its centre than
-// half the rod plus the ball radius) and its centre is nearer the rod axis than the contact
-// distance. Its penetration is R12 - Hn; the penetration rate has a part from the rod's rotation
-// about its centre (lever arm Lp) and a part from the relative translation along the normal.
-bool inContact(const ModelRecord& r) {
-    return r.L2 / 2 + r.R10 >= r.LR && r.Hn <= r.R12;
-}
+// Where the ball touches the rectangle: the nearest point of the rod to the ball's centre, (qa, qn)
+// from the rod's centre, and the unit normal (ua, un) there, pointing from the rod to the ball.
+struct Touch {
+    double qa, qn;
+    double ua, un;
+};
 
-void normalAndLever(ModelRecord& r) {
-    r.Hn = std::sin(r.Alfa) * r.LR;
-    r.Lp = std::cos(r.Alfa) * r.LR;
-}
-
-// The rod angle decides the quadrant in which the line of centres meets the rod axis; each
-// range reduces the angle to the first quadrant (Gamma) for projecting the velocities.
-void rodContact(ModelRecord& r) {
-    const double sgnDY = Sgn(r.DY);
-    if (std::abs(r.phi2) <= r.Pi / 2) {
-        r.SgnS = 1;
-        r.Alfa = sgnDY * r.phi2 - r.Beta;
-        normalAndLever(r);
-        if (!inContact(r)) return;
+// The rod is the rectangle it is drawn as: half-length L2/2 along the axis, half-width R20 across
+// it. The ball's centre (s, t) lies beyond the end faces by ex and beyond the side faces by ey
+// (negative inside). Outside the rectangle the nearest point is on a side face, an end face or at
+// a corner, and the penetration is the ball's radius less the distance to it; with its centre
+// inside, the ball is pushed out through the nearest face, by its radius plus the depth. Either
+// way the penetration grows from 0 as a contact begins and is the same where two cases meet.
+Touch nearestPoint(ModelRecord& r, double s, double t) {
+    const double halfLength = r.L2 / 2;
+    const double ex = std::abs(s) - halfLength;
+    const double ey = r.Hn - r.R20;
+    const double ss = side(s), st = side(t);
+    if (ex <= 0 && ey >= ex) {
+        // A side face: the distance from the axis decides, as for an endless rod.
         r.Def1 = r.R12 - r.Hn;
-        r.Gamma = std::abs(r.phi2);
-        const double s = std::sin(r.Gamma), c = std::cos(r.Gamma);
-        r.VRa = -sgnDY * r.Lp * r.w2;
-        r.VRb = (r.VY1 - r.VY2) * sgnDY * s + (r.VX1 - r.VX2) * c;
-    } else if (r.phi2 <= r.Pi / 2) {
-        r.SgnS = -1;
-        if (-r.Pi <= r.phi2) {
-            r.Alfa = r.Pi + r.phi2 + r.Beta;
-            normalAndLever(r);
-            if (!inContact(r)) return;
-            r.Def1 = r.R12 - r.Hn;
-            r.Gamma = r.Pi + r.phi2;
-            const double s = std::sin(r.Gamma), c = std::cos(r.Gamma);
-            r.VRa = -r.Lp * r.w2;
-            r.VRb = -(r.VY1 - r.VY2) * s - (r.VX1 - r.VX2) * c;
-        } else {
-            r.Alfa = r.Beta + r.phi2 + r.Pi;
-            normalAndLever(r);
-            if (!inContact(r)) return;
-            r.Def1 = r.R12 - r.Hn;
-            r.Gamma = -r.Pi - r.phi2;
-            const double s = std::sin(r.Gamma), c = std::cos(r.Gamma);
-            r.VRa = -r.Lp * r.w2;
-            r.VRb = (r.VY1 - r.VY2) * s - (r.VX1 - r.VX2) * c;
-        }
-    } else {
-        r.SgnS = -1;
-        if (r.phi2 <= r.Pi) {
-            r.Alfa = r.Pi - r.phi2 + r.Beta;
-            normalAndLever(r);
-            if (!inContact(r)) return;
-            r.Def1 = r.R12 - r.Hn;
-            r.Gamma = r.Pi - r.phi2;
-            const double s = std::sin(r.Gamma), c = std::cos(r.Gamma);
-            r.VRa = r.Lp * r.w2;
-            r.VRb = (r.VY1 - r.VY2) * s - (r.VX1 - r.VX2) * c;
-        } else {
-            r.Alfa = r.Beta - r.phi2 + r.Pi;
-            normalAndLever(r);
-            if (!inContact(r)) return;
-            r.Def1 = r.R12 - r.Hn;
-            r.Gamma = r.phi2 - r.Pi;
-            const double s = std::sin(r.Gamma), c = std::cos(r.Gamma);
-            r.VRa = r.Lp * r.w2;
-            r.VRb = -(r.VY1 - r.VY2) * s - (r.VX1 - r.VX2) * c;
-        }
+        return {s, st * r.R20, 0, st};
     }
+    if (ey <= 0) {
+        // An end face.
+        r.Def1 = halfLength + r.R10 - std::abs(s);
+        return {ss * halfLength, t, ss, 0};
+    }
+    // A corner: the force acts along the line from the corner to the ball's centre.
+    const double distance = std::sqrt(ex * ex + ey * ey);
+    r.Def1 = r.R10 - distance;
+    return {ss * halfLength, st * r.R20, ss * ex / distance, st * ey / distance};
 }
 
 } // namespace
@@ -100,13 +68,29 @@ void Diffur2(ModelRecord& r) {
     r.DY = r.Y2 - r.Y1;
     r.LR = std::sqrt(r.DX * r.DX + r.DY * r.DY);
 
-    r.Beta = -r.Pi / 2;
-    r.SgnS = 1;
-    r.Def1 = 0;
+    // The ball's centre seen from the rod's centre: s along the axis, t across it. Hn is its
+    // distance from the axis, Alfa the angle between the line of centres and the axis.
+    const RodFrame rod{std::sin(r.phi2), std::cos(r.phi2)};
+    const double s = rod.along(-r.DX, -r.DY);
+    const double t = rod.across(-r.DX, -r.DY);
+    r.Hn = std::abs(t);
+    r.Alfa = std::atan2(r.Hn, std::abs(s));
+
+    const Touch touch = nearestPoint(r, s, t);
+    // The lever arm of the force -F u on the rod about its centre: the moment is F Lp.
+    r.Lp = touch.qa * touch.un - touch.qn * touch.ua;
+    const double ux = rod.x(touch.ua, touch.un), uy = rod.y(touch.ua, touch.un);
+
     r.VRb = 0;
     r.VRa = 0;
-    lineOfCentresDirection(r);
-    rodContact(r);
+    if (r.Def1 >= 0) {
+        // The penetration rate: the rod's point of contact (centre velocity plus w2 across the
+        // radius to the point) closing in on the ball's centre along the normal.
+        r.VRb = ux * (r.VX2 - r.VX1) + uy * (r.VY2 - r.VY1);
+        r.VRa = -r.Lp * r.w2;
+    } else {
+        r.Def1 = 0;
+    }
 
     // Spring and damper of the ball; the rigid rod adds nothing. A contact never pulls.
     r.VR1 = r.VRb + r.VRa;
@@ -116,18 +100,18 @@ void Diffur2(ModelRecord& r) {
     r.FcFj = r.F1;
     r.F = r.FcFj;
 
-    // The force acts along the rod normal (cos phi2, sin phi2): +F on the rod, -F on the ball.
-    r.FX = std::cos(r.phi2) * r.F;
-    r.FY = std::sin(r.phi2) * r.F;
+    // The force pushes the bodies apart along the normal: -F u on the rod, +F u on the ball.
+    r.FX = -ux * r.F;
+    r.FY = -uy * r.F;
 
     for (int k = 1; k <= 6; ++k) r.DZ[k] = r.Z[k + 6];
     r.DZ[7] = -r.FX / r.m1;
     r.DZ[8] = r.FX / r.m2;
     r.DZ[9] = -r.FY / r.m1;
     r.DZ[10] = r.FY / r.m2;
-    // The ball is not made to spin; the rod turns about its centre under the moment F*Lp.
+    // The ball is not made to spin; the rod turns about its centre under the moment F Lp.
     r.DZ[11] = 0;
-    r.DZ[12] = Sgn(r.DY) * r.SgnS * r.F * r.Lp / r.J2;
+    r.DZ[12] = r.F * r.Lp / r.J2;
 }
 
 void BallRodStepUpdate(ModelRecord& r) {

@@ -4,9 +4,11 @@
 
 namespace kvor {
 
-// Derivatives of the ball-rod variant: an elastic, viscous ball against an absolutely rigid rod.
-// The contact force acts along the rod normal and turns the rod about its centre. Nothing is
-// kept between calls: penetration and its rate come from the geometry of each stage.
+// Derivatives of the ball-rod variant: an elastic, viscous ball against an absolutely rigid rod,
+// a rectangle of length L2 and width D2. They touch wherever the ball overlaps the rectangle, at
+// its side faces, end faces and corners; the force acts along the line from the rod's nearest
+// point to the ball's centre and turns the rod about its centre. Nothing is kept between calls:
+// penetration and its rate come from the geometry of each stage.
 void Diffur2(ModelRecord& r);
 
 // Once after each completed ball-rod step: the viscous loss of the ball, and the terms that this

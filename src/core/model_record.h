@@ -53,14 +53,14 @@ struct ModelRecord {
     real DX, DY, LR, LRprev;
     real Alfa, AlfaPrev, DAlfa;
     real AlfaDeg, Ugol1, Ugol2;
-    // Ball-rod geometry: direction of the line of centres from the vertical, normal distance of the
-    // ball centre from the rod axis, lever arm along the axis, rod angle reduced to the first quadrant.
-    real Beta, Hn, Lp, Gamma;
+    // Ball-rod geometry, m: distance of the ball centre from the rod axis, and the lever arm of the
+    // contact force about the rod centre (positive when it turns the rod counter-clockwise).
+    real Hn, Lp;
 
-    // Contact bookkeeping of the ball-ball model: m, m/s, N/m.
+    // Contact bookkeeping (deformations, their rates, stiffness shares): m, m/s, N/m.
     real Def1, Def2, Def1Prev, Def2Prev, LRc;
     real DDef1, DDef2, Kd1, Kd2;
-    real VR1, VR2, VRa, VRb;
+    real VR1, VR2, VRa, VRb; // ball-rod: VR1 = VRa (the rod's rotation) + VRb (translation)
     real CK1, CK2;
 
     // Forces, N. F, FX, FY act on body 2 with a plus sign; Fsx, Fsy act on body 1 with a plus sign.

@@ -1,18 +1,24 @@
-// The ball-rod force routine in the situations the geometry singles out.
+// The ball-rod contact: the rod is the rectangle it is drawn as, at every angle, and an impact on it
+// obeys mechanics: energy, momentum and angular momentum are kept, a half turn of the symmetric rod
+// and a mirror image of the set-up change nothing but what they must.
 
 #include "core/ball_rod.h"
+#include "core/energy_balance.h"
 #include "core/runge_kutta.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace kvor {
 namespace {
 
-// The worked example: a ball of 12 kg and 0.5 m at (-0.5, -0.5) flying along +x at 30 m/s
-// towards a resting vertical rod of 24 kg, 1 m long and 0.2 m thick, centred at the origin.
-ModelRecord example() {
+constexpr double kPi = std::numbers::pi;
+
+// A ball of 12 kg and 0.5 m, stiffness 4E5 N/m, and a resting rod of 24 kg, 1 m long and 0.2 m
+// thick, centred at the origin and turned by phi2: the worked example's bodies.
+ModelRecord bodies(double phi2, double h = 1e-5) {
     ModelRecord r;
     SetModelConstants(r);
     r.BallRod = 1;
@@ -26,128 +32,244 @@ ModelRecord example() {
     r.C1 = 4e5;
     r.L2 = 1;
     r.J2 = r.m2 * r.L2 * r.L2 / 12;
-    r.h = 1e-6;
-    r.Z[1] = -0.5;
-    r.Z[3] = -0.5;
-    r.Z[7] = 30;
+    r.h = h;
+    r.Z[6] = phi2;
     return r;
 }
 
-// The same, moved so that the ball has just pressed 1 cm into the rod.
-ModelRecord pressed() {
-    ModelRecord r = example();
-    r.Z[1] = -0.34;
-    return r;
+// Places the ball at (x, y) in a frame turned with the rod: x across the rod, y along its axis.
+void placeBall(ModelRecord& r, double x, double y) {
+    const double S = std::sin(r.Z[6]), C = std::cos(r.Z[6]);
+    r.Z[1] = x * C - y * S;
+    r.Z[3] = x * S + y * C;
 }
 
-TEST(BallRodForces, WorkedExampleHitsTheLowerEndAndTurnsTheRod) {
-    ModelRecord r = pressed();
-    Diffur2(r);
-    EXPECT_EQ(r.DY, 0.5);
-    EXPECT_NEAR(r.Lp, 0.5, 1e-12) << "the lever arm is DY while the rod is vertical";
-    EXPECT_NEAR(r.Def1, 0.01, 1e-12);
-    EXPECT_NEAR(r.F, 4e5 * 0.01, 1e-6);
-    EXPECT_EQ(r.FX, r.F) << "the normal of a vertical rod is the x axis";
-    EXPECT_EQ(r.FY, 0.0);
-    EXPECT_GT(r.DZ[12], 0.0) << "a blow on the lower end turns the rod counter-clockwise";
-    EXPECT_EQ(r.DZ[11], 0.0) << "the ball is not made to spin";
-    EXPECT_EQ(r.DZ[7], -r.FX / 12);
-    EXPECT_EQ(r.DZ[8], r.FX / 24);
+// Where the ball is placed in the rod's frame, and what must follow: the penetration, the unit
+// normal from the rod to the ball and the point of the rod where the force acts.
+struct Touching {
+    const char* where;
+    double x, y;   // ball centre
+    double depth;  // penetration, m
+    double ux, uy; // normal towards the ball
+    double qx, qy; // point of contact on the rod
+};
 
-    // Integrated through the impact, w2 grows from 0 and w1 stays 0.
-    ModelRecord run = example();
-    for (int n = 0; n < 20000; ++n) {
-        RungeKuttaStep(run, false);
-        BallRodStepUpdate(run);
-        run.T = run.T + run.h;
-    }
-    EXPECT_GT(run.w2, 1.0);
-    EXPECT_EQ(run.w1, 0.0);
-}
+const Touching kTouching[] = {
+    {"side face", -0.3, 0.2, 0.05, -1, 0, -0.1, 0.2},
+    {"far side face", 0.32, -0.4, 0.03, 1, 0, 0.1, -0.4},
+    {"end face", 0.05, 0.7, 0.05, 0, 1, 0.05, 0.5},
+    {"corner", -0.22, -0.66, 0.05, -0.6, -0.8, -0.1, -0.5},
+    {"centre inside, near a side", -0.05, 0.1, 0.3, -1, 0, -0.1, 0.1},
+    {"centre inside, near an end", 0.02, -0.47, 0.28, 0, -1, 0.02, -0.5},
+    {"beyond the corner", -0.3, -0.76, 0, 0, 0, 0, 0},
+};
 
-TEST(BallRodForces, LineOfCentresDirection) {
-    // A ball on the x axis: Beta stays -Pi/2 whatever DY is.
-    ModelRecord r = example();
-    r.Z[3] = 0;
-    r.Z[4] = 0.3;
-    Diffur2(r);
-    EXPECT_EQ(r.Beta, -r.Pi / 2);
-    EXPECT_EQ(r.DY, 0.3);
-
-    // Off the axis, Beta = |Atn(DX/DY)| with the opposite sign of DX.
-    r = example();
-    Diffur2(r);
-    EXPECT_EQ(r.Beta, -std::atan(0.5 / 0.5));
-
-    // A ball level with the rod centre (|DY| below 0.00001 D1) gets DY = +0.00001 D1, whatever the
-    // sign of the tiny DY was.
-    for (const double dy : {-1e-7, 0.0, 1e-7}) {
-        r = example();
-        r.Z[3] = 0.2;
-        r.Z[4] = 0.2 + dy;
-        Diffur2(r);
-        EXPECT_EQ(r.DY, 0.00001 * 0.5) << dy;
-        EXPECT_EQ(r.Beta, std::abs(std::atan(0.5 / (0.00001 * 0.5))) * -1.0) << dy;
+TEST(BallRodContact, ThePenetrationIsTheBallsRadiusLessItsDistanceToTheRectangle) {
+    for (const double phi2 : {0.0, 0.7, 2.5, -2.0, 4.0}) {
+        for (const Touching& c : kTouching) {
+            SCOPED_TRACE(std::string(c.where) + " at phi2 " + std::to_string(phi2));
+            ModelRecord r = bodies(phi2);
+            placeBall(r, c.x, c.y);
+            Diffur2(r);
+            EXPECT_NEAR(r.Def1, c.depth, 1e-12);
+            EXPECT_NEAR(r.F, 4e5 * c.depth, 1e-6);
+            // The force on the rod is -F u; turned back into the rod's frame.
+            const double S = std::sin(phi2), C = std::cos(phi2);
+            EXPECT_NEAR(r.FX * C + r.FY * S, -r.F * c.ux, 1e-9);
+            EXPECT_NEAR(-r.FX * S + r.FY * C, -r.F * c.uy, 1e-9);
+            EXPECT_EQ(r.DZ[7], -r.FX / r.m1);
+            EXPECT_EQ(r.DZ[10], r.FY / r.m2);
+            // Its moment about the rod's centre: q x (-F u).
+            EXPECT_NEAR(r.DZ[12] * r.J2, -r.F * (c.qx * c.uy - c.qy * c.ux), 1e-9);
+            EXPECT_EQ(r.DZ[11], 0.0) << "the ball is not made to spin";
+        }
     }
 }
 
-TEST(BallRodForces, ContactNeedsTheBallWithinReachOfTheRod) {
-    // Beyond the end of the rod (farther than L2/2 + R10 from its centre) there is no contact,
-    // even though the ball is close to the line of the rod's axis.
-    ModelRecord r = example();
-    r.Z[1] = -0.3;
-    r.Z[3] = -0.76;
-    Diffur2(r);
-    EXPECT_LE(r.Hn, r.R12);
-    EXPECT_GT(r.LR, r.L2 / 2 + r.R10);
-    EXPECT_EQ(r.Def1, 0.0);
-    EXPECT_EQ(r.F, 0.0);
-
-    // Just within reach it presses.
-    r.Z[3] = -0.65;
-    Diffur2(r);
-    EXPECT_LE(r.LR, r.L2 / 2 + r.R10);
-    EXPECT_GT(r.F, 0.0);
-}
-
-TEST(BallRodForces, RodTurnedPastTheHorizontalFlipsTheTorque) {
-    // A nearly horizontal rod pushed up by a ball below the left half of it, just before and
-    // just after the rod has turned past the horizontal (phi2 = Pi/2). The lever arm Lp changes
-    // its sign there, SgnS = -1 changes it back: the rod keeps turning clockwise (w2 falls).
-    for (const double phi2 : {1.5, 1.6}) {
-        ModelRecord r = example();
-        r.Z[1] = -0.3;
-        r.Z[3] = -0.32;
-        r.Z[6] = phi2;
-        Diffur2(r);
-        SCOPED_TRACE(phi2);
-        ASSERT_GT(r.F, 0.0);
-        EXPECT_EQ(r.SgnS, phi2 < r.Pi / 2 ? 1.0 : -1.0);
-        EXPECT_EQ(r.Lp < 0, phi2 < r.Pi / 2);
-        EXPECT_EQ(r.DZ[12], 1.0 * r.SgnS * r.F * r.Lp / r.J2);
-        EXPECT_LT(r.DZ[12], 0.0);
-        EXPECT_GT(r.FY, 0.0) << "the force on the rod points up along its normal";
-    }
-}
-
-TEST(BallRodForces, ViscousLossOnlyWhilePressing) {
-    ModelRecord r = pressed();
+TEST(BallRodContact, ThePenetrationRateIncludesTheRodsTurning) {
+    // A vertical rod turning at w2 pressed at 0.2 m above its centre: that point of the rod moves
+    // at -0.2 w2 along x, into the ball on its left.
+    ModelRecord r = bodies(0);
+    placeBall(r, -0.3, 0.2);
+    r.Z[7] = 3;
+    r.Z[12] = 10;
     r.Kj1 = 100;
     Diffur2(r);
-    EXPECT_NEAR(r.VR1, 30.0, 1e-9) << "the ball closes in on the rod at its full speed";
-    EXPECT_EQ(r.Fj1, 100 * r.VR1);
-    r.Ej = 2;
-    BallRodStepUpdate(r);
-    EXPECT_EQ(r.Ej, r.VR1 * (100 * r.VR1) * 1e-6 + 2);
+    EXPECT_NEAR(r.VR1, 3 + 0.2 * 10, 1e-12);
+    EXPECT_NEAR(r.F, 4e5 * 0.05 + 100 * 5, 1e-6);
 
-    ModelRecord apart = example();
-    apart.Kj1 = 100;
-    Diffur2(apart);
-    EXPECT_EQ(apart.VR1, 0.0);
-    EXPECT_EQ(apart.F, 0.0);
-    apart.Ej = 2;
-    BallRodStepUpdate(apart);
-    EXPECT_EQ(apart.Ej, 2.0);
+    // A damper that would pull harder than the spring pushes leaves no force.
+    r.Kj1 = 1000;
+    r.Z[7] = -30;
+    Diffur2(r);
+    EXPECT_EQ(r.F, 0.0);
+}
+
+// One impact of the ball, at 30 m/s from the left, aimed at a side face, an end face or a corner
+// of the rod, integrated until the bodies are apart again.
+enum class Aim { SideFace, EndFace, Corner };
+
+struct Impact {
+    ModelRecord r;
+    double angularMomentumBefore = 0, angularMomentumAfter = 0;
+    bool touched = false, ejOnlyGrew = true;
+};
+
+double angularMomentum(const ModelRecord& r) {
+    return r.m1 * (r.X1 * r.VY1 - r.Y1 * r.VX1) + r.m2 * (r.X2 * r.VY2 - r.Y2 * r.VX2) + r.J2 * r.w2;
+}
+
+// The face (or corner) facing left: its point q and outward normal in the rod's frame (across,
+// along). The ball starts 0.8 m out from q, on a line through q turned from the normal towards
+// -x, and flies along it at q.
+Impact impact(double phi2, Aim aim, double Kj1, double mirror = 1) {
+    const double S = std::sin(phi2), C = std::cos(phi2);
+    // The sign that turns a direction of the rod's frame to point left, or up where it is
+    // vertical; and to point up, or left where it is level. A half turn picks the same faces.
+    const auto sign = [&](double across, double along, bool left) {
+        const double x = across * C - along * S, y = across * S + along * C;
+        if (!left) return (std::abs(y) > 1e-9 ? y > 0 : x < 0) ? 1.0 : -1.0;
+        return (std::abs(x) > 1e-9 ? x < 0 : y > 0) ? 1.0 : -1.0;
+    };
+    double nx = 0, ny = 0, qx = 0, qy = 0;
+    if (aim == Aim::SideFace) {
+        nx = sign(1, 0, true);
+        qx = 0.1 * nx;
+        qy = 0.25 * sign(0, 1, false);
+    } else if (aim == Aim::EndFace) {
+        ny = sign(0, 1, true);
+        qy = 0.5 * ny;
+    } else {
+        const double sx = sign(1, 0, true), sy = sign(0, 1, true);
+        nx = 0.6 * sx;
+        ny = 0.8 * sy;
+        qx = 0.1 * sx;
+        qy = 0.5 * sy;
+    }
+    const double mx = nx * C - ny * S - 0.5, my = nx * S + ny * C;
+    const double m = std::hypot(mx, my);
+    Impact run{bodies(phi2)};
+    ModelRecord& r = run.r;
+    placeBall(r, qx, qy);
+    r.Z[1] = r.Z[1] + 0.8 * mx / m;
+    r.Z[3] = (r.Z[3] + 0.8 * my / m) * mirror;
+    r.Z[6] = phi2 * mirror;
+    r.Z[7] = -30 * mx / m;
+    r.Z[9] = -30 * my / m * mirror;
+    r.Kj1 = Kj1;
+
+    RefreshAllMirrors(r);
+    r.V1 = 30;
+    StartEnergy(r);
+    StartMomentum(r);
+    run.angularMomentumBefore = angularMomentum(r);
+    for (int n = 0; n < 20000; ++n) {
+        const double ej = r.Ej;
+        RungeKuttaStep(r, false);
+        BallRodStepUpdate(r);
+        r.T = r.T + r.h;
+        run.ejOnlyGrew = run.ejOnlyGrew && r.Ej >= ej;
+        run.touched = run.touched || r.F > 0;
+        if (run.touched && r.Def1 == 0) break;
+    }
+    KineticEnergyAndMomentum(r);
+    run.angularMomentumAfter = angularMomentum(r);
+    return run;
+}
+
+struct Sweep : testing::TestWithParam<Aim> {};
+
+TEST_P(Sweep, AnElasticImpactKeepsEnergyMomentumAndAngularMomentum) {
+    for (int degrees = -180; degrees <= 180; degrees += 15) {
+        SCOPED_TRACE(degrees);
+        const Impact run = impact(degrees * kPi / 180, GetParam(), 0);
+        const ModelRecord& r = run.r;
+        ASSERT_TRUE(run.touched);
+        ASSERT_EQ(r.F, 0.0) << "the bodies are apart again";
+        EXPECT_NEAR(EnergyBalance(r), 0, 1e-4 * r.E0);
+        EXPECT_NEAR(r.KD, r.KD0, 1e-9 * r.KD0);
+        EXPECT_NEAR(run.angularMomentumAfter, run.angularMomentumBefore,
+                    1e-6 * std::abs(run.angularMomentumBefore) + 1e-9);
+        EXPECT_GT(r.V2, 0.1) << "the rod was pushed";
+    }
+}
+
+TEST_P(Sweep, ADampedImpactCreatesNoEnergy) {
+    for (int degrees = -180; degrees <= 180; degrees += 15) {
+        SCOPED_TRACE(degrees);
+        const Impact run = impact(degrees * kPi / 180, GetParam(), 300);
+        ASSERT_TRUE(run.touched);
+        EXPECT_TRUE(run.ejOnlyGrew);
+        EXPECT_GT(run.r.Ej, 1.0);
+        EXPECT_LE(EnergyBalance(run.r), 1e-4 * run.r.E0);
+        EXPECT_NEAR(run.r.KD, run.r.KD0, 1e-9 * run.r.KD0);
+    }
+}
+
+// |a - b| small beside the size of the quantity.
+void expectClose(double a, double b, const char* what) {
+    EXPECT_NEAR(a, b, 1e-9 * std::max(1.0, std::abs(a))) << what;
+}
+
+TEST_P(Sweep, AHalfTurnOfTheRodAndAMirrorImageGiveTheSameMotion) {
+    for (int degrees = -180; degrees <= 180; degrees += 15) {
+        SCOPED_TRACE(degrees);
+        const double phi2 = degrees * kPi / 180;
+        const ModelRecord a = impact(phi2, GetParam(), 300).r;
+        // The rod turned by a half turn is the same rectangle, met by the ball in the same place.
+        const ModelRecord t = impact(phi2 + kPi, GetParam(), 300).r;
+        for (const int k : {1, 2, 3, 4, 7, 8, 9, 10, 12}) expectClose(t.Z[k], a.Z[k], "Z(k)");
+        expectClose(t.Z[6], a.Z[6] + kPi, "phi2");
+        // Mirrored in the x axis.
+        const ModelRecord m = impact(phi2, GetParam(), 300, -1).r;
+        expectClose(m.Z[1], a.Z[1], "X1");
+        expectClose(m.Z[3], -a.Z[3], "Y1");
+        expectClose(m.Z[2], a.Z[2], "X2");
+        expectClose(m.Z[4], -a.Z[4], "Y2");
+        expectClose(m.Z[7], a.Z[7], "VX1");
+        expectClose(m.Z[9], -a.Z[9], "VY1");
+        expectClose(m.Z[8], a.Z[8], "VX2");
+        expectClose(m.Z[10], -a.Z[10], "VY2");
+        expectClose(m.Z[6], -a.Z[6], "phi2");
+        expectClose(m.Z[12], -a.Z[12], "w2");
+    }
+}
+
+std::string aimName(const testing::TestParamInfo<Aim>& info) {
+    switch (info.param) {
+    case Aim::SideFace:
+        return "SideFace";
+    case Aim::EndFace:
+        return "EndFace";
+    case Aim::Corner:
+        break;
+    }
+    return "Corner";
+}
+
+INSTANTIATE_TEST_SUITE_P(BallRodContact, Sweep, testing::Values(Aim::SideFace, Aim::EndFace, Aim::Corner),
+                         aimName);
+
+TEST(BallRodContact, ABallPassingBeyondTheRodsEndIsUntouched) {
+    for (const double phi2 : {0.0, 0.5, -1.2, 2.0, 3.0}) {
+        SCOPED_TRACE(phi2);
+        ModelRecord r = bodies(phi2, 1e-5);
+        // Just below the lowest corner of the rectangle, flying along +x past it.
+        double lowest = 0;
+        for (const double along : {-0.5, 0.5})
+            for (const double across : {-0.1, 0.1})
+                lowest = std::min(lowest, across * std::sin(phi2) + along * std::cos(phi2));
+        r.Z[1] = -1.5;
+        r.Z[3] = lowest - 0.25 - 1e-4;
+        r.Z[7] = 30;
+        for (int n = 0; n < 10000; ++n) {
+            RungeKuttaStep(r, false);
+            ASSERT_EQ(r.F, 0.0) << "step " << n;
+        }
+        EXPECT_GT(r.X1, 1.4);
+        EXPECT_EQ(r.VX1, 30.0);
+        EXPECT_EQ(r.VY1, 0.0);
+    }
 }
 
 } // namespace

@@ -158,92 +158,61 @@ void Diffur2(State& s) {
     s.DX = s.X2 - s.X1;
     s.DY = s.Y2 - s.Y1;
     s.LR = std::sqrt(s.DX * s.DX + s.DY * s.DY);
-    s.Beta = -s.Pi / 2;
-    s.SgnS = 1;
-    s.Def1 = 0;
-    s.VRb = 0;
-    s.VRa = 0;
-    if (s.Y1 != 0) {
-        if (0.00001 * s.D1 > std::abs(s.DY)) s.DY = 0.00001 * s.D1;
-        s.Beta = std::abs(std::atan(s.DX / s.DY)) * (-sign(s.DX));
-    }
 
-    // Which of the five ranges of the rod angle, tested in the stated order.
-    int range;
-    if (std::abs(s.phi2) <= s.Pi / 2)
-        range = 1;
-    else if (s.phi2 <= s.Pi / 2)
-        range = -s.Pi <= s.phi2 ? 2 : 3;
+    // The rod is a rectangle about its centre: axis a = (-sin phi2, cos phi2), normal
+    // n = (cos phi2, sin phi2), half-length L2/2, half-width R20. The ball's centre relative to
+    // the rod's centre, p, in that frame:
+    const double sn = std::sin(s.phi2), cs = std::cos(s.phi2);
+    const double px = s.X1 - s.X2, py = s.Y1 - s.Y2;
+    const double pa = px * -sn + py * cs;
+    const double pn = px * cs + py * sn;
+    s.Hn = std::abs(pn);
+    s.Alfa = std::atan2(s.Hn, std::abs(pa));
+
+    // The nearest point q of the rectangle, the unit normal u from q towards the ball, and the
+    // penetration. Inside the rectangle the ball goes out through the nearer face.
+    const double half = s.L2 / 2;
+    const double signA = pa < 0 ? -1 : 1, signN = pn < 0 ? -1 : 1;
+    const bool withinLength = std::abs(pa) <= half;
+    const bool withinWidth = s.Hn <= s.R20;
+    double qa, qn, ua, un;
+    bool sideFace;
+    if (withinLength && withinWidth)
+        sideFace = s.Hn - s.R20 >= std::abs(pa) - half; // the side face is the nearer one
     else
-        range = s.phi2 <= s.Pi ? 4 : 5;
-
-    const double sy = sign(s.DY);
-    switch (range) {
-    case 1:
-        s.Alfa = sy * s.phi2 - s.Beta;
-        break;
-    case 2:
-        s.Alfa = s.Pi + s.phi2 + s.Beta;
-        break;
-    case 3:
-        s.Alfa = s.Beta + s.phi2 + s.Pi;
-        break;
-    case 4:
-        s.Alfa = s.Pi - s.phi2 + s.Beta;
-        break;
-    default:
-        s.Alfa = s.Beta - s.phi2 + s.Pi;
-        break;
-    }
-    if (range != 1) s.SgnS = -1;
-    s.Hn = std::sin(s.Alfa) * s.LR;
-    s.Lp = std::cos(s.Alfa) * s.LR;
-
-    if (s.L2 / 2 + s.R10 >= s.LR && s.Hn <= s.R12) {
+        sideFace = withinLength;
+    if (sideFace) {
+        qa = pa;
+        qn = signN * s.R20;
+        ua = 0;
+        un = signN;
         s.Def1 = s.R12 - s.Hn;
-        switch (range) {
-        case 1:
-            s.Gamma = std::abs(s.phi2);
-            break;
-        case 2:
-            s.Gamma = s.Pi + s.phi2;
-            break;
-        case 3:
-            s.Gamma = -s.Pi - s.phi2;
-            break;
-        case 4:
-            s.Gamma = s.Pi - s.phi2;
-            break;
-        default:
-            s.Gamma = s.phi2 - s.Pi;
-            break;
-        }
-        const double sn = std::sin(s.Gamma);
-        const double cs = std::cos(s.Gamma);
-        const double dvy = s.VY1 - s.VY2;
-        const double dvx = s.VX1 - s.VX2;
-        switch (range) {
-        case 1:
-            s.VRa = -sy * s.Lp * s.w2;
-            s.VRb = dvy * sy * sn + dvx * cs;
-            break;
-        case 2:
-            s.VRa = -s.Lp * s.w2;
-            s.VRb = -dvy * sn - dvx * cs;
-            break;
-        case 3:
-            s.VRa = -s.Lp * s.w2;
-            s.VRb = dvy * sn - dvx * cs;
-            break;
-        case 4:
-            s.VRa = s.Lp * s.w2;
-            s.VRb = dvy * sn - dvx * cs;
-            break;
-        default:
-            s.VRa = s.Lp * s.w2;
-            s.VRb = -dvy * sn - dvx * cs;
-            break;
-        }
+    } else if (withinWidth) {
+        qa = signA * half;
+        qn = pn;
+        ua = signA;
+        un = 0;
+        s.Def1 = half + s.R10 - std::abs(pa);
+    } else {
+        qa = signA * half;
+        qn = signN * s.R20;
+        const double da = signA * (std::abs(pa) - half), dn = signN * (s.Hn - s.R20);
+        const double d = std::sqrt(da * da + dn * dn);
+        ua = da / d;
+        un = dn / d;
+        s.Def1 = s.R10 - d;
+    }
+    // Moment about the rod's centre of the force -F u at q: F times this lever arm.
+    s.Lp = -(qn * ua - qa * un);
+    const double ux = ua * -sn + un * cs, uy = ua * cs + un * sn;
+
+    s.VRa = 0;
+    s.VRb = 0;
+    if (s.Def1 >= 0) {
+        s.VRb = ux * (s.VX2 - s.VX1) + uy * (s.VY2 - s.VY1);
+        s.VRa = -s.Lp * s.w2;
+    } else {
+        s.Def1 = 0;
     }
 
     s.VR1 = s.VRb + s.VRa;
@@ -252,15 +221,15 @@ void Diffur2(State& s) {
     if (s.F1 < 0) s.F1 = 0;
     s.FcFj = s.F1;
     s.F = s.FcFj;
-    s.FX = std::cos(s.phi2) * s.F;
-    s.FY = std::sin(s.phi2) * s.F;
+    s.FX = -ux * s.F;
+    s.FY = -uy * s.F;
     for (int k = 1; k <= 6; ++k) s.DZ[k] = s.Z[k + 6];
     s.DZ[7] = -s.FX / s.m1;
     s.DZ[8] = s.FX / s.m2;
     s.DZ[9] = -s.FY / s.m1;
     s.DZ[10] = s.FY / s.m2;
     s.DZ[11] = 0;
-    s.DZ[12] = sy * s.SgnS * s.F * s.Lp / s.J2;
+    s.DZ[12] = s.F * s.Lp / s.J2;
 }
 
 void RodUpdate(State& s) {

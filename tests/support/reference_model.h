@@ -24,7 +24,7 @@ struct State {
     double m1 = 0, m2 = 0, V1 = 0, V2 = 0, J1 = 0, J2 = 0, R10 = 0, R20 = 0, R1 = 0, R2 = 0, R12 = 0;
     double DX = 0, DY = 0, LR = 0, LRprev = 0, Alfa = 0, AlfaPrev = 0, DAlfa = 0;
     double AlfaDeg = 0, Ugol1 = 0, Ugol2 = 0;
-    double Beta = 0, Hn = 0, Lp = 0, Gamma = 0;
+    double Hn = 0, Lp = 0;
     double Def1 = 0, Def2 = 0, Def1Prev = 0, Def2Prev = 0, LRc = 0, DDef1 = 0, DDef2 = 0, Kd1 = 0, Kd2 = 0;
     double VR1 = 0, VR2 = 0, VRa = 0, VRb = 0, CK1 = 0, CK2 = 0;
     double F1 = 0, F2 = 0, FcFj = 0, Fj1 = 0, Fm = 0, Fq = 0, Fq0 = 0, F = 0, FX = 0, FY = 0;
