@@ -13,8 +13,6 @@
 namespace kvor::test {
 namespace {
 
-constexpr Rgb kGrid{1, 0, 0};
-constexpr Rgb kAxis{200, 200, 200};
 constexpr Rgb kRed{250, 0, 0};
 constexpr Rgb kBlue{0, 0, 250};
 constexpr Rgb kErase{250, 250, 250};
@@ -35,21 +33,6 @@ int CountNear(const ImageCanvas& canvas, Rgb colour, double cx, double cy, doubl
 }
 
 using WindowPictures = WindowTest;
-
-TEST_F(WindowPictures, AtStartUpOnlyTheGridsAndAxes) {
-    EXPECT_EQ(picture1().image().size(), QSize(291, 291));
-    EXPECT_EQ(picture2().image().size(), QSize(407, 239));
-    // Eleven rows and eleven columns of 291 pixels, the middle ones covered by the axes.
-    EXPECT_EQ(PixelsOf(picture1(), kGrid).size(), 11u * 291 * 2 - 121 - (291 + 290));
-    EXPECT_EQ(PixelsOf(picture1(), kAxis).size(), 291u + 290u);
-    EXPECT_EQ(PixelsOf(picture1(), kWhite).size(), 291u * 291 - 11 * 291 * 2 + 121);
-    // Seven rows of 407 and six columns of 239 pixels.
-    EXPECT_EQ(PixelsOf(picture2(), kGrid).size(), 7u * 407 + 6 * 239 - 42);
-    EXPECT_EQ(PixelsOf(picture2(), kWhite).size(), 407u * 239 - (7 * 407 + 6 * 239 - 42));
-    EXPECT_EQ(picture2().pixel(0, 50), kWhite); // no lines on the edges
-    EXPECT_EQ(picture2().pixel(406, 50), kWhite);
-    EXPECT_EQ(picture2().pixel(0, 119), kGrid); // the time axis is a grid line
-}
 
 TEST_F(WindowPictures, ShowBodiesDrawsBothBallsAndTheirVelocities) {
     click("Command7");
