@@ -4,7 +4,7 @@
 // written as the same text again.
 
 #include "core/number_text.h"
-#include "program_outputs.h"
+#include "number_shape.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +18,8 @@
 namespace {
 
 [[noreturn]] void fault(const char* what, std::string_view text) {
-    std::fprintf(stderr, "number text fault: %s: \"%.*s\"\n", what, static_cast<int>(text.size()), text.data());
+    std::fprintf(stderr, "number text fault: %s: \"%.*s\"\n", what, static_cast<int>(text.size()),
+                 text.data());
     std::abort();
 }
 
@@ -55,7 +56,8 @@ Typed readTyped(std::string_view s) {
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         long long exponent = 0;
         const std::size_t start = i;
-        for (; i < s.size() && digit(s[i]); ++i) exponent = std::min(exponent * 10 + (s[i] - '0'), 1'000'000'000LL);
+        for (; i < s.size() && digit(s[i]); ++i)
+            exponent = std::min(exponent * 10 + (s[i] - '0'), 1'000'000'000LL);
         if (i == start) return t;
         t.magnitude += minus ? -exponent : exponent;
     }
@@ -69,7 +71,8 @@ void checkWrittenText(double value) {
         const std::string text = kvor::NumberText(value, separator);
         if (!kvor::fuzz::IsNumberText(text, separator)) fault("a written number has a foreign shape", text);
         const auto back = kvor::ParseNumber(text);
-        if (!back || kvor::NumberText(*back, separator) != text) fault("a written number does not read back", text);
+        if (!back || kvor::NumberText(*back, separator) != text)
+            fault("a written number does not read back", text);
         // Half a unit of the 15th digit (at most 5E-15 of the value) and the rounding of the reading.
         if (!(std::abs(*back - value) <= 5.2e-15 * std::abs(value) + 5e-324))
             fault("a number read back is not the written value", text);
@@ -83,7 +86,8 @@ void checkReading(std::string_view text) {
         const double v = *value;
         if (!typed.isNumber || !std::isfinite(v)) fault("a text that is no number was read", text);
         if (typed.zero ? v != 0 : typed.magnitude > 309) fault("a reading is not the typed number", text);
-        if (!typed.zero && typed.magnitude < -324 && v != 0) fault("a number below the smallest double is not 0", text);
+        if (!typed.zero && typed.magnitude < -324 && v != 0)
+            fault("a number below the smallest double is not 0", text);
         if (v != 0 && (v < 0) != typed.negative) fault("a reading has the wrong sign", text);
         const long long k = std::abs(v) >= 1e-300 ? std::llround(std::floor(std::log10(std::abs(v)))) + 1 : 0;
         if (std::abs(v) >= 1e-300 && k != typed.magnitude && k != typed.magnitude + 1)

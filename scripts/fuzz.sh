@@ -4,7 +4,7 @@
 # fuzz/corpus/TARGET. What a run learns is kept in build-fuzz/corpus/TARGET for the next run;
 # an input that makes a target fail is written to build-fuzz/artifacts/TARGET/ and fails the script.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     TARGET: number_text experiment_inputs
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     TARGET: number_text
 #   KVOR_FUZZ_ARGS="-runs=1000000" scripts/fuzz.sh 100000    extra libFuzzer options
 #   build-fuzz/fuzz/fuzz_TARGET build-fuzz/artifacts/TARGET/crash-...   replays a failing input
 set -euo pipefail
@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number_text experiment_inputs)
+[ ${#targets[@]} -gt 0 ] || targets=(number_text)
 
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -9,8 +9,7 @@ it, or a text the session typed into it; the end-impact lines on the picture hol
 data file is a sequence of complete records.
 
   scripts/soak.py [--seconds S] [--seed N] [--sessions N] BATCH_EXECUTABLE
-Every session prints nothing unless it fails; a failing session's script is kept in
-soak-failures/ and is replayed with --seed SEED --sessions 1.
+A failing session's script is kept in soak-failures/; --seed SEED --sessions 1 replays it.
 """
 import argparse
 import pathlib
@@ -57,26 +56,17 @@ def random_session(rnd, data_file, blocked_file):
     for _ in range(rnd.randint(5, 60)):
         action = rnd.randrange(20)
         if action < 7:
-            box = rnd.randint(1, 67)
-            text = random_text(rnd)
+            box, text = rnd.randint(1, 67), random_text(rnd)
             if box == 55 and not (text == "" or NUMBER.fullmatch(text) and float(text) <= 64):
                 text = str(rnd.randint(-2, 64))  # runs stay short
             lines.append(f"set Text{box} {text}")
             typed.setdefault(box, set()).add(text)
-        elif action < 10:
-            lines.append(f"check Check{rnd.randint(1, 13)} {rnd.choice(['on', 'off'])}")
-        elif action < 11:
-            lines.append(f"variant {rnd.choice(['ball-ball', 'ball-rod'])}")
-        elif action < 12:
-            lines.append(f"run {rnd.randint(0, 30)}")
-        elif action < 13:
-            lines.append(f"answer {rnd.choice(['yes', 'no'])}")
-        elif action < 14:
-            lines.append(f"data {rnd.choice([data_file, blocked_file])}")
         else:
-            lines.append(rnd.choice(["start", "start", "stop", "continue", "steps", "reverse", "show", "print"]))
-    lines += ["stop", "run 1", "print"]
-    return lines, typed
+            lines.append(rnd.choice([f"check Check{rnd.randint(1, 13)} {rnd.choice(['on', 'off'])}"] * 3 + [
+                f"variant {rnd.choice(['ball-ball', 'ball-rod'])}", f"run {rnd.randint(0, 30)}",
+                f"answer {rnd.choice(['yes', 'no'])}", f"data {rnd.choice([data_file, blocked_file])}", "start",
+                "start", "stop", "continue", "steps", "reverse", "show", "print"]))
+    return lines + ["stop", "run 1", "print"], typed
 
 
 def faults(result, typed, data, messages):

@@ -48,7 +48,7 @@ TEST(NumberText, ReadsEitherSeparatorAndRefusesWhatIsNoNumber) {
 }
 
 TEST(NumberText, WholeNumbersRoundToNearestTiesToEvenWithinSixteenBits) {
-    const std::pair<const char*, int> rounded[] = {{"2,5", 2}, {"3,5", 4},       {"-2.5", -2},
+    const std::pair<const char*, int> rounded[] = {{"2,5", 2},  {"3,5", 4},         {"-2.5", -2},
                                                    {"2,51", 3}, {"32767,4", 32767}, {"-32768,5", -32768}};
     for (const auto& [text, value] : rounded) EXPECT_EQ(ParseInteger(text), value) << text;
     for (const char* bad : {"32767.5", "-32768.6", "1e5", "x"}) EXPECT_FALSE(ParseInteger(bad)) << bad;

@@ -2,15 +2,18 @@
 // exchange their velocities and Reverse brings them back, the total momentum is kept, viscous
 // friction dissipates only in contact, an impact without losses leaves the energy balance at zero,
 // and the Runge-Kutta step is of the fourth order. The runs go through the batch runner, as the
-// window would make them.
+// window would make them. Also the one error of a run that no script reaches in reasonable time:
+// a step counter at the end of its range (every other error path is a golden scenario).
 
 #include "batch/batch_runner.h"
+#include "control/messages.h"
 #include "core/ball_ball.h"
 #include "core/runge_kutta.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -20,9 +23,9 @@ namespace {
 // Two equal balls of 1 kg and 0.5 m with springs of 1E+06 N/m on the x axis, 5 and -10 m/s,
 // 2 m apart: the example of the help text. They touch after 0.1 s for about a millisecond.
 const std::vector<std::string> kHeadOn = {
-    "set m10 1", "set m20 1", "set q1 0",  "set q2 0",  "set D1 0.5",  "set D2 0.5",   "set C1 1",
-    "set C2 1",  "set Text24 6", "set Kj1 0", "set Kj2 0", "set Ks 0", "set VX1 5", "set VX2 -10",
-    "set VY1 0", "set VY2 0", "set X1 -1", "set X2 1", "set Y1 0", "set Y2 0", "set h 0.00001", "set NC0 10"};
+    "set m10 1", "set m20 1",    "set q1 0",  "set q2 0",      "set D1 0.5", "set D2 0.5", "set C1 1",
+    "set C2 1",  "set Text24 6", "set VX1 5", "set VX2 -10",   "set VY1 0",  "set VY2 0",  "set X1 -1",
+    "set X2 1",  "set Y1 0",     "set Y2 0",  "set h 0.00001", "set NC0 10"};
 
 std::vector<std::string> Joined(std::vector<std::string> lines, const std::vector<std::string>& more) {
     lines.insert(lines.end(), more.begin(), more.end());
@@ -110,17 +113,18 @@ TEST_P(Impacts, KeepMomentumAndLoseEnergyOnlyInContact) {
 
 INSTANTIATE_TEST_SUITE_P(
     BothVariants, Impacts,
-    testing::Values(
-        Impact{"HeadOnElastic", Joined(kHeadOn, {"set X1 -0.26", "set X2 0.26"}), true},
-        Impact{"ObliqueWithEveryForce",
-               {"set m20 2", "set q2 -5", "set Text22 -6", "set C1 1", "set C2 3", "set Text24 5", "set Kj1 20",
-                "set Kj2 5", "set Ks 0.4", "set VX1 8", "set VY1 6", "set VX2 -2", "set VY2 -1", "set X1 -0.525",
-                "set Y1 -0.2", "set X2 0.525", "set Y2 0.2", "check +Fm on"},
-               false},
-        Impact{"BallRodExample", {"variant ball-rod", "set h 0.00001"}, true},
-        Impact{"BallRodViscous", {"variant ball-rod", "set h 0.00001", "set Kj1 20", "set Y1 -0.3"}, false},
-        Impact{"BallRodTurned",
-               {"variant ball-rod", "set h 0.00001", "check Check11 on", "set Угол2 30", "set Y1 -0.2"}, true}),
+    testing::Values(Impact{"HeadOnElastic", Joined(kHeadOn, {"set X1 -0.26", "set X2 0.26"}), true},
+                    Impact{"ObliqueWithEveryForce",
+                           {"set m20 2", "set q2 -5", "set Text22 -6", "set C1 1", "set C2 3", "set Text24 5",
+                            "set Kj1 20", "set Kj2 5", "set Ks 0.4", "set VX1 8", "set VY1 6", "set VX2 -2",
+                            "set VY2 -1", "set X1 -0.525", "set Y1 -0.2", "set X2 0.525", "set Y2 0.2",
+                            "check +Fm on"},
+                           false},
+                    Impact{"BallRodExample", {"variant ball-rod", "set h 0.00001"}, true},
+                    Impact{"BallRodTurnedViscous",
+                           {"variant ball-rod", "set h 0.00001", "set Kj1 20", "check Check11 on",
+                            "set Угол2 30", "set Y1 -0.2"},
+                           false}),
     [](const testing::TestParamInfo<Impact>& info) { return std::string(info.param.name); });
 
 // Two balls of 1 kg with like charges, at rest 1 m apart, fly apart under the Coulomb force k/r^2
@@ -158,6 +162,27 @@ TEST(RungeKutta, HalvingTheStepDividesTheErrorBySixteen) {
         previous = error;
     }
     EXPECT_LT(previous, 1e-7);
+}
+
+// The count of steps since the last screen update (16 bits) and since the last data record (32)
+// cannot go on past their range: the next step is an error of the stretch that counts them,
+// which for two balls comes after the relativistic masses.
+TEST(RunErrors, ACounterAtTheEndOfItsRangeEndsTheRunWithTheMessageOfItsStretch) {
+    for (const bool ballRod : {false, true}) {
+        for (const bool fileCount : {false, true}) {
+            Session session({ballRod ? "variant ball-rod" : "variant ball-ball"});
+            ModelRecord& r = session.runner.record();
+            session.play({"start"}, 1);
+            r.FileStepCount = fileCount ? std::numeric_limits<Long>::max() : 0;
+            r.StepCount = fileCount ? 0 : std::numeric_limits<Integer>::max();
+            session.out.str("");
+            session.play({"continue"}, 5);
+            EXPECT_EQ(session.out.str(),
+                      "message\t" + std::string(ballRod ? messages::kEquationsError : messages::kLightSpeed) +
+                          "\n")
+                << ballRod << fileCount;
+        }
+    }
 }
 
 } // namespace

@@ -18,7 +18,7 @@ TEST_F(WindowRun, StartAndAStopClickedDuringTheRun) {
     click("Command1");
     EXPECT_EQ(window.record().NT, 4);
     EXPECT_NEAR(*ParseNumber(box("Text60")), 4 * 20 * 1e-5, 1e-15); // four updates of 20 steps
-    EXPECT_EQ(box("Text31"), "1");                                   // ball 1 still flies at 1 m/s
+    EXPECT_EQ(box("Text31"), "1");                                  // ball 1 still flies at 1 m/s
     EXPECT_GT(std::filesystem::file_size(dataFile()), 4 * 100u);
     EXPECT_TRUE(messages.shown.empty());
 }

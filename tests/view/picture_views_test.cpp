@@ -32,8 +32,9 @@ TEST(TrajectoryPicture, ElevenByElevenGridInColourOneWithLightGreyAxes) {
     const std::set<int> lines{0, 29, 58, 87, 116, 145, 174, 203, 232, 261, 290};
     for (int y = 0; y < 291; ++y)
         for (int x = 0; x < 291; ++x) {
-            const Rgb expected = x == 145 || y == 145 ? Rgb{200, 200, 200}
-                                 : lines.count(x) || lines.count(y) ? kGrid : kWhite;
+            const Rgb expected = x == 145 || y == 145               ? Rgb{200, 200, 200}
+                                 : lines.count(x) || lines.count(y) ? kGrid
+                                                                    : kWhite;
             ASSERT_EQ(canvas.pixel(x, y), expected) << x << "," << y;
         }
 }
@@ -44,7 +45,8 @@ TEST(TimeGraphPicture, SevenRowsAndSixColumnsOfGridAndNothingOnTheEdges) {
     const std::set<int> rows{30, 60, 89, 119, 149, 179, 208}, columns{58, 116, 174, 232, 290, 348};
     for (int y = 0; y < 239; ++y)
         for (int x = 0; x < 407; ++x)
-            ASSERT_EQ(canvas.pixel(x, y), rows.count(y) || columns.count(x) ? kGrid : kWhite) << x << "," << y;
+            ASSERT_EQ(canvas.pixel(x, y), rows.count(y) || columns.count(x) ? kGrid : kWhite)
+                << x << "," << y;
 }
 
 // Each curve is one point at x = T/Mt and y = its value over its scale, in a colour of its own:
@@ -57,8 +59,9 @@ TEST(TimeGraphPicture, EveryCurveIsAPointInItsOwnColourAtItsValue) {
     r.VX1 = 7, r.VY1 = 5, r.VX2 = 3, r.VY2 = 1, r.w1 = -1, r.w2 = -3;
     r.FX = -25, r.FY = -35, r.Fq = -375;
     const std::pair<double, Rgb> curves[] = {
-        {3.5, {255, 0, 0}},  {2.5, {220, 0, 0}},  {1.5, {0, 0, 255}},  {0.5, {0, 0, 220}},     {-0.5, {250, 0, 0}},
-        {-1.5, {0, 0, 250}}, {-2.5, {0, 170, 0}}, {-3.5, {0, 255, 0}}, {-3.75, {0, 200, 200}},
+        {3.5, {255, 0, 0}},  {2.5, {220, 0, 0}},  {1.5, {0, 0, 255}},
+        {0.5, {0, 0, 220}},  {-0.5, {250, 0, 0}}, {-1.5, {0, 0, 250}},
+        {-2.5, {0, 170, 0}}, {-3.5, {0, 255, 0}}, {-3.75, {0, 200, 200}},
     };
     ImageCanvas canvas(QSize(407, 239), 1.0);
     PrepareTimeGraphView(canvas);

@@ -29,14 +29,20 @@ class BothCanvases final : public Canvas {
 public:
     BothCanvases(Canvas& a, Canvas& b) : a_(a), b_(b) {}
     void clear() override { a_.clear(), b_.clear(); }
-    void setScale(float l, float t, float r, float b) override { a_.setScale(l, t, r, b), b_.setScale(l, t, r, b); }
+    void setScale(float l, float t, float r, float b) override {
+        a_.setScale(l, t, r, b), b_.setScale(l, t, r, b);
+    }
     void line(float x1, float y1, float x2, float y2, Rgb c) override {
         a_.line(x1, y1, x2, y2, c), b_.line(x1, y1, x2, y2, c);
     }
     void circle(float x, float y, float r, Rgb c) override { a_.circle(x, y, r, c), b_.circle(x, y, r, c); }
     void point(float x, float y, Rgb c) override { a_.point(x, y, c), b_.point(x, y, c); }
-    void print(float x, float y, std::string_view text) override { a_.print(x, y, text), b_.print(x, y, text); }
-    void plotTrack(const TrackStore& track, long nt) override { a_.plotTrack(track, nt), b_.plotTrack(track, nt); }
+    void print(float x, float y, std::string_view text) override {
+        a_.print(x, y, text), b_.print(x, y, text);
+    }
+    void plotTrack(const TrackStore& track, long nt) override {
+        a_.plotTrack(track, nt), b_.plotTrack(track, nt);
+    }
 
 private:
     Canvas &a_, &b_;
@@ -62,7 +68,8 @@ struct ReplotRig {
     ScriptedMessages messages;
     ScriptedEvents events;
     FixedClock clock;
-    Experiment experiment{record, track, form, {both, picture2}, {messages, events, clock}, {'.', "/dev/null"}};
+    Experiment experiment{
+        record, track, form, {both, picture2}, {messages, events, clock}, {'.', "/dev/null"}};
     std::map<int, std::function<void()>> actions;
     int differing = 0;
 };
@@ -83,9 +90,10 @@ TEST(TrackReplot, ClearsScalesReversalsAndRestartsOfTheBallRodExample) {
     rig.form.select(OptionButton::Option2);
     rig.experiment.Option2_Click();
     rig.form.setText(Text55, "20");
-    rig.actions = {{40, [&] { rig.experiment.Command5_Click(); }},   {60, [&] { rig.experiment.Command7_Click(); }},
-                   {80, [&] { rig.form.setText(Text29, "0.15"); }},  {120, [&] { rig.experiment.Command11_Click(); }},
-                   {160, [&] { rig.experiment.Command1_Click(); }}, {200, [&] { rig.experiment.Command2_Click(); }}};
+    rig.actions = {
+        {40, [&] { rig.experiment.Command5_Click(); }},  {60, [&] { rig.experiment.Command7_Click(); }},
+        {80, [&] { rig.form.setText(Text29, "0.15"); }}, {120, [&] { rig.experiment.Command11_Click(); }},
+        {160, [&] { rig.experiment.Command1_Click(); }}, {200, [&] { rig.experiment.Command2_Click(); }}};
     rig.experiment.Command1_Click();
     EXPECT_GE(rig.events.calls, 200);
     EXPECT_EQ(rig.differing, 0);
