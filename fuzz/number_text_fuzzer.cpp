@@ -120,7 +120,7 @@ void checkReading(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     checkReading(text);
-    // The same bytes as a double: every value the model can hold must be written readably.
+    // The same bytes as a double: every value the model can hold is written readably.
     if (size >= sizeof(double)) {
         double value;
         std::memcpy(&value, data, sizeof value);

@@ -2,11 +2,10 @@
 """Random sessions through kvor3m-batch, played until the time is up.
 
 Each session types valid and invalid texts into every box, ticks check boxes, switches the
-variant and presses every button inside and outside runs. Afterwards what the user would see is
-checked: the runner ended normally within its time (a session that does not is a hang); every
-message box is one of the program's own; every box shows nothing, a number as the program writes
-it, or a text the session typed into it; the end-impact lines on the picture hold numbers; the
-data file is a sequence of complete records.
+variant and presses every button inside and outside runs. Then what the user sees is checked: the
+runner ended normally within its time (else a hang); each message is one of the program's own;
+each box shows nothing, a number as the program writes it or a text typed into it; the picture's
+end-impact lines hold numbers; the data file is a sequence of complete records.
 
   scripts/soak.py [--seconds S] [--seed N] [--sessions N] BATCH_EXECUTABLE
 A failing session's script is kept in soak-failures/; --seed SEED --sessions 1 replays it.
@@ -36,8 +35,7 @@ def program_messages():
 
 
 def is_number(text):
-    digits = re.sub(r"E.*|\D", "", text).lstrip("0")
-    return NUMBER.fullmatch(text) is not None and len(digits) <= 15
+    return NUMBER.fullmatch(text) is not None and len(re.sub(r"E.*|\D", "", text).lstrip("0")) <= 15
 
 
 def random_text(rnd):
@@ -82,15 +80,12 @@ def faults(result, typed, data, messages):
             box = int(kind[4:])
             if text and not is_number(text) and text not in typed.get(box, ()):
                 yield f"{kind} shows {text!r}"
-    records = data.split("\r\n\r\n\r\n")
-    if records[-1]:
-        yield f"the data file ends in an incomplete record: {records[-1][-80:]!r}"
-    for record in records[:-1]:
-        lines = record.split("\r\n")
-        fields = [[re.fullmatch(r"(\S+)= (\S+)", f) for f in line.split("    ")] for line in lines]
+    *records, rest = data.split("\r\n\r\n\r\n")
+    for record in records + ([rest] if rest else []):
+        fields = [[re.fullmatch(r"(\S+)= (\S+)", f) for f in line.split("    ")] for line in record.split("\r\n")]
         if [[f and f[1] for f in line] for line in fields] != RECORD_LABELS or \
                 not all(is_number(f[2]) for line in fields for f in line):
-            yield f"a data record with wrong labels or numbers: {record[:80]!r}"
+            yield f"a data record incomplete, with wrong labels or numbers: {record[:80]!r}"
 
 
 def main():
@@ -98,7 +93,7 @@ def main():
     parser.add_argument("batch")
     parser.add_argument("--seconds", type=float, default=10)
     parser.add_argument("--seed", type=int, default=int(time.time()))
-    parser.add_argument("--sessions", type=int, default=None)
+    parser.add_argument("--sessions", type=int)
     args = parser.parse_args()
     messages, failures, sessions, commands = program_messages(), 0, 0, 0
     end = time.monotonic() + args.seconds
@@ -117,11 +112,9 @@ def main():
                                     messages))
             except subprocess.TimeoutExpired:
                 found = ["the session did not end within 60 s"]
-            sessions, commands = sessions + 1, commands + len(lines)
+            sessions, commands, failures = sessions + 1, commands + len(lines), failures + bool(found)
             if found:
-                failures += 1
-                kept = ROOT / "soak-failures" / f"{seed}.kvs"
-                kept.parent.mkdir(exist_ok=True)
+                (kept := ROOT / "soak-failures" / f"{seed}.kvs").parent.mkdir(exist_ok=True)
                 kept.write_text("\n".join(lines) + "\n", encoding="utf-8")
                 print(f"soak: session {seed} failed ({kept}):", *found[:5], sep="\n  ")
     print(f"soak: {sessions} sessions, {commands} commands from seed {args.seed}: "

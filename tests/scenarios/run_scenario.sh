@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
-# Plays one golden scenario through the batch runner and compares what it shows with the expected
-# files beside the script: NAME.out (standard output, then standard error and the exit status) and,
-# for a scenario that records, NAME.dat (the data file it names with "data NAME.dat").
-#
+# Plays one golden scenario through the batch runner in a scratch folder and compares NAME.out and
+# NAME.dat beside it; KVOR_SCENARIO_UPDATE=1 writes them instead (see README.md here).
 #   run_scenario.sh KVOR3M_BATCH tests/scenarios/NAME.kvs
-#   KVOR_SCENARIO_UPDATE=1 ...    writes the expected files from this run instead of comparing
-#
-# The run takes place in a scratch folder under LC_ALL=C, or under the Russian locale when the
-# script says "# locale: ru_RU.UTF-8" (compiled into the scratch folder, since the machine may
-# lack it; exit 77, a skip, when it cannot be made). The panel's wall-clock seconds (Text56) are
-# masked: they are the only thing that differs from run to run.
+# LC_ALL=C, or a Russian locale compiled here for "# locale: ru_RU.UTF-8" (exit 77, a skip, when
+# it cannot be made). The wall-clock seconds (Text56), which differ from run to run, are masked.
 set -euo pipefail
 
 batch=$(realpath "$1")
@@ -22,10 +16,7 @@ trap 'rm -rf "$work"' EXIT
 environment=(LC_ALL=C)
 if grep -q '^# locale: ru_RU.UTF-8' "$script"; then
     mkdir "$work/locales"
-    localedef -i ru_RU -f UTF-8 "$work/locales/ru_RU.UTF-8" >/dev/null 2>&1 || {
-        echo "no Russian locale can be made here"
-        exit 77
-    }
+    localedef -i ru_RU -f UTF-8 "$work/locales/ru_RU.UTF-8" >/dev/null 2>&1 || { echo "no Russian locale"; exit 77; }
     environment=(LOCPATH="$work/locales" LC_ALL=ru_RU.UTF-8)
 fi
 
@@ -49,7 +40,7 @@ fi
 failed=0
 diff -u --label "expected $name.out" --label "actual" "$folder/$name.out" "$work/$name.out" || failed=1
 if [ -f "$folder/$name.dat" ] || [ -f "$work/run/$name.dat" ]; then
-    cmp "$folder/$name.dat" "$work/run/$name.dat" ||
-        { diff -u "$folder/$name.dat" "$work/run/$name.dat" | head -n 40; failed=1; }
+    diff -u "$folder/$name.dat" "$work/run/$name.dat" | head -n 40
+    cmp -s "$folder/$name.dat" "$work/run/$name.dat" || failed=1
 fi
 exit $failed

@@ -1,8 +1,7 @@
 #pragma once
 
-// Plain stand-ins for the window's services, so that the engine runs in a test exactly as it runs
-// in the window: message boxes answered from a script, event processing that runs a callback,
-// and a clock that shows what it is told.
+// Plain stand-ins for the window's services: message boxes answered from a script, event
+// processing that runs a callback, a clock that shows what it is told.
 
 #include "control/host.h"
 #include "output/clock.h"

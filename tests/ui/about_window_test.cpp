@@ -3,8 +3,6 @@
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>

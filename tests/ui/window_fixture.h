@@ -1,23 +1,19 @@
 #pragma once
 
 // A main window whose message boxes are answered by a script, and ways to act on it as a user
-// would: find a control by its name, click it, and press a button at a chosen screen update of a
-// run.
+// would: find a control by its name, click it, press a button at a chosen screen update of a run.
 
 #include "test_doubles.h"
 #include "ui/canvas_widget.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -48,8 +44,7 @@ protected:
     void clickWhenTrackHas(int points, const char* button) {
         auto timer = std::make_shared<QTimer>();
         timer->setInterval(0);
-        // The fixture owns the timer; a copy of the shared pointer in its own slot would keep it
-        // alive for ever.
+        // The fixture owns the timer (a copy of the pointer in its own slot would keep it alive).
         QObject::connect(timer.get(), &QTimer::timeout, [this, t = timer.get(), points, button] {
             if (window.record().NT < points) return;
             t->stop();

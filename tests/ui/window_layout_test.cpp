@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -65,11 +64,8 @@ using MainWindowStartUp = WindowTest;
 TEST_F(MainWindowStartUp, BallBallExampleWithOption1SelectedAndInitialDataTicked) {
     EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
     EXPECT_FALSE(control<QRadioButton>("Option2")->isChecked());
-    for (int i = 1; i <= 13; ++i) {
-        const std::string name = "Check" + std::to_string(i);
-        EXPECT_EQ(control<QCheckBox>(name.c_str())->checkState(), i == 12 ? Qt::Checked : Qt::Unchecked)
-            << name;
-    }
+    for (int i = 1; i <= 13; ++i)
+        EXPECT_EQ(control<QCheckBox>(("Check" + std::to_string(i)).c_str())->isChecked(), i == 12) << i;
     for (QWidget* w : window.findChildren<QWidget*>()) {
         const QString name = w->objectName();
         if (!isControl(*w)) continue;

@@ -1,5 +1,4 @@
-// Runs in the window: Start and Stop clicked, the program's end during a run, commands during a
-// run.
+// Runs in the window: Start and Stop clicked, the program's end and commands during a run.
 
 #include "core/number_text.h"
 #include "window_fixture.h"

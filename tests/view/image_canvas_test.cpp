@@ -1,6 +1,5 @@
-// The image canvas that keeps the window's pictures: user coordinates onto pixels, shapes that a
-// redraw in the erase colour covers exactly, clipping of anything far off, text, finer pixels on
-// dense screens and the area changed since the last repaint.
+// The image canvas of the window's pictures: user coordinates onto pixels, erasing by redrawing,
+// clipping, finer pixels on dense screens, the area changed since the last repaint.
 
 #include "pixels.h"
 #include "view/image_canvas.h"
@@ -72,18 +71,6 @@ TEST(ImageCanvas, HugeCoordinatesAreClippedWithoutHanging) {
     EXPECT_EQ(NotWhite(canvas), 0);
     canvas.line(-1e30f, 0, 1e30f, 0, kBlue); // still crosses the picture on the x axis
     EXPECT_EQ(PixelsOf(canvas, kBlue).size(), 291u);
-}
-
-TEST(ImageCanvas, TextIsPrintedDarkWithItsTopLeftAtThePoint) {
-    ImageCanvas canvas = TrajectoryCanvas();
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    canvas.setFont(font);
-    canvas.print(0, 0, " V1= 30   V1= 10");
-    const auto inked = [](Rgb c) { return c.r == c.g && c.g == c.b && c.r < 128; };
-    EXPECT_GT(CountPixels(canvas, inked), 20);
-    for (const Pixel& p : PixelsOf(canvas, Rgb{0, 0, 0})) EXPECT_TRUE(p.x >= 145 && p.y >= 145 && p.y <= 161);
-    EXPECT_EQ(CountPixels(canvas, [](Rgb c) { return c.r != c.g || c.g != c.b; }), 0) << "grey to black only";
 }
 
 // On a screen with twice the pixel density the picture has four device pixels per logical one.

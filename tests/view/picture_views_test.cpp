@@ -1,6 +1,5 @@
-// The trajectory view, the body drawing and the time graph as they come out on an image canvas of
-// the window's size: 291 x 291 pixels inside the trajectory frame (29 pixels a unit, origin at
-// pixel 145) and 407 x 239 inside the time-graph frame (29 pixels a unit across, 29.75 down).
+// The views on image canvases of the window's size: 291 x 291 pixels for the trajectory (29 a unit,
+// origin at pixel 145), 407 x 239 for the time graph (29 a unit across, 29.75 down).
 
 #include "pixels.h"
 #include "view/body_drawing.h"

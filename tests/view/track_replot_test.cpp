@@ -1,7 +1,6 @@
 // The image canvas re-plots the track from a map of the current track and the pixels drawn over
-// since the last update, instead of setting every stored dot again. These tests run whole
-// experiments on two canvases at once, one re-plotting the quick way and one setting every dot,
-// and compare the pictures pixel by pixel at every screen update.
+// since the last update, instead of setting every stored dot again: a run on two canvases at once,
+// compared pixel by pixel at every screen update.
 
 #include "batch/batch_form.h"
 #include "control/experiment.h"
@@ -73,14 +72,6 @@ struct ReplotRig {
     std::map<int, std::function<void()>> actions;
     int differing = 0;
 };
-
-TEST(TrackReplot, BallBallExampleToTheEndOfTheTrackStore) {
-    ReplotRig rig;
-    rig.experiment.Command1_Click();
-    EXPECT_EQ(rig.events.calls, 2221);
-    EXPECT_EQ(rig.differing, 0);
-    EXPECT_TRUE(rig.quick.image() == rig.everyDot.image());
-}
 
 // Everything that can happen to the picture between two updates: a clear, the bodies shown, a
 // change of scale (the map of the track is laid out anew), a reversal and a new start, both of
