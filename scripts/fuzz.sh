@@ -16,9 +16,7 @@ targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(number_text)
 
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DKVOR_FUZZERS=ON -DKVOR_GUI=OFF -DKVOR_TESTS=OFF -DKVOR_BENCHMARKS=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build build-fuzz
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

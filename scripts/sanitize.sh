@@ -24,8 +24,7 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan
 export QT_QPA_PLATFORM=offscreen
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DKVOR_SANITIZE=ON -DKVOR_GUI=$gui -DKVOR_BENCHMARKS=ON >/dev/null
+cmake --preset sanitize -DKVOR_GUI=$gui -DKVOR_BENCHMARKS=ON >/dev/null
 cmake --build build-asan
 
 status=0
