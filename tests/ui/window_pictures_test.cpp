@@ -75,19 +75,19 @@ TEST_F(WindowPictures, ARunLeavesDotsVectorsAndBodiesAndErasesWhatItDrewBefore) 
 }
 
 TEST_F(WindowPictures, TickedVelocityCurvesArePlotted) {
-    click("Check3"); // VX1
-    click("Check6"); // VY2
+    // Before the impact, at 3 (m/s)/cm, each velocity's curve at its own height in its colour.
+    type("Text8", "2");
+    type("Text17", "-3");
+    for (const char* box : {"Check3", "Check4", "Check5", "Check6"}) click(box);
     clickWhenTrackHas(30, "Command2");
     click("Command1");
-    // Before the impact VX1 = 1 m/s (1/3 unit up) and VY2 = 10 m/s (10/3 units up), 31 points
-    // 0.29 pixel apart.
-    const auto vx1 = PixelsOf(picture2(), Rgb{255, 0, 0});
-    const auto vy2 = PixelsOf(picture2(), Rgb{0, 0, 220});
-    EXPECT_GE(vx1.size(), 8u);
-    EXPECT_GE(vy2.size(), 8u);
-    for (const Pixel& p : vx1) EXPECT_EQ(p.y, static_cast<int>(std::floor((4 - 1.0 / 3) * 29.75 + 0.5)));
-    for (const Pixel& p : vy2) EXPECT_EQ(p.y, static_cast<int>(std::floor((4 - 10.0 / 3) * 29.75 + 0.5)));
-    EXPECT_TRUE(PixelsOf(picture2(), Rgb{220, 0, 0}).empty());
+    const std::pair<Rgb, double> curves[] = {
+        {{255, 0, 0}, 1}, {{220, 0, 0}, 2}, {{0, 0, 255}, -3}, {{0, 0, 220}, 10}};
+    for (const auto& [colour, v] : curves) {
+        EXPECT_GE(PixelsOf(picture2(), colour).size(), 8u) << v;
+        for (const Pixel& p : PixelsOf(picture2(), colour))
+            EXPECT_EQ(p.y, std::lround((4 - v / 3) * 29.75)) << v;
+    }
 }
 
 TEST_F(WindowPictures, BallRodStartPrintsTheEndImpactSolution) {
