@@ -41,8 +41,7 @@ def is_number(text):
 def random_text(rnd):
     kind = rnd.randrange(10)
     if kind < 5:
-        text = f"{rnd.uniform(-10, 10):.{rnd.randrange(6)}f}"
-        return text.replace(".", ",") if rnd.random() < 0.3 else text
+        return f"{rnd.uniform(-10, 10):.{rnd.randrange(6)}f}".replace(".", "," if rnd.random() < 0.3 else ".")
     if kind < 7:
         return f"{rnd.uniform(1, 10):.3g}E{rnd.randint(-30, 30):+d}"
     return rnd.choice(["", "0", "-0", "x", "1e400", "1E-400", "32767", "32768", "-5", " 7 ", "1,5",

@@ -1,7 +1,6 @@
-// What mechanics demands of whole runs, made through the batch runner as the window makes them:
-// equal elastic balls exchange their velocities and Reverse brings them back, momentum is kept,
-// viscous loss comes only in contact, a lossless impact leaves the balance at zero, the Runge-Kutta
-// step is of the fourth order. Also the error no script reaches soon: a counter at its range's end.
+// Mechanics in whole runs through the batch runner: equal elastic balls exchange velocities and
+// Reverse brings them back, momentum is kept, viscous loss only in contact, a lossless impact's
+// balance at 0, Runge-Kutta of the 4th order; and the error no script reaches: a counter's end.
 
 #include "batch/batch_runner.h"
 #include "control/messages.h"

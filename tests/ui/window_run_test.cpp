@@ -8,8 +8,7 @@ namespace {
 
 using WindowRun = WindowTest;
 
-// One run as a user makes it: Start, and Stop clicked during the run, which ends it at the next
-// screen update; the panel shows the state reached, and the chosen data file holds its records.
+// Start, and Stop clicked during the run: the panel shows the state reached, the file the records.
 TEST_F(WindowRun, StartAndAStopClickedDuringTheRun) {
     click("Check2");
     type("Text57", "20");

@@ -15,6 +15,7 @@ namespace kvor::test {
 namespace {
 
 constexpr Rgb kGrid{1, 0, 0};
+constexpr Rgb kRod{0, 0, 250};
 
 // The time graph's pixel row of a value y in units.
 int GraphRow(double y) {
@@ -76,9 +77,8 @@ TEST(TimeGraphPicture, EveryCurveIsAPointInItsOwnColourAtItsValue) {
     EXPECT_EQ(CountPixels(forcesOnly, IsCurve), 3);
 }
 
-TEST(BodyDrawing, UprightRodIsARectangleOfItsLengthAndThickness) {
-    // A rod 1 m long and 0.2 m thick at the origin at 0.2 m per unit: 5 units tall and one wide,
-    // from pixel 131 to 160 across (130.5 and 159.5 rounded up) and from 73 to 218 down.
+TEST(BodyDrawing, TheRodIsARectangleOfItsLengthAndThickness) {
+    // 1 m by 0.2 m at 0.2 m a unit: from pixel 131 to 160 across (130.5, 159.5 rounded up), 73 to 218 down.
     ModelRecord r;
     r.X2 = 0, r.Y2 = 0, r.L2 = 1, r.D2 = 0.2, r.R20 = 0.1, r.phi2 = 0, r.Mx = 0.2, r.Mv = 10;
     r.X1 = 100, r.Y1 = 100, r.D1 = 0.5, r.R10 = 0.25; // far off the picture
@@ -88,7 +88,7 @@ TEST(BodyDrawing, UprightRodIsARectangleOfItsLengthAndThickness) {
     Pen pen(canvas);
     DrawBodies(r, rod, pen, false, true);
     // Besides the outline, the rod at rest has a velocity vector of zero length: its centre pixel.
-    const auto blue = PixelsOf(canvas, Rgb{0, 0, 250});
+    const auto blue = PixelsOf(canvas, kRod);
     EXPECT_EQ(blue.size(), static_cast<std::size_t>(2 * (218 - 73 + 1) + 2 * (160 - 131 + 1) - 4 + 1));
     for (const Pixel& p : blue) {
         const bool side = (p.x == 131 || p.x == 160) && p.y >= 73 && p.y <= 218;
@@ -96,6 +96,19 @@ TEST(BodyDrawing, UprightRodIsARectangleOfItsLengthAndThickness) {
         EXPECT_TRUE(side || end || (p.x == 145 && p.y == 145)) << p.x << "," << p.y;
     }
     EXPECT_EQ(CountPixels(canvas, [](Rgb c) { return !(c == kWhite); }), static_cast<int>(blue.size()));
+
+    // Turned by 0.5 rad it is still a rectangle about its centre: each pixel has its mirror image.
+    ImageCanvas turned(QSize(291, 291), 1.0);
+    turned.setScale(-5, 5, 5, -5);
+    Pen turnedPen(turned);
+    r.phi2 = 0.5;
+    DrawBodies(r, rod, turnedPen, false, true);
+    for (const Pixel& p : PixelsOf(turned, kRod)) {
+        bool mirrored = false;
+        for (int d = 0; d < 9; ++d)
+            mirrored = mirrored || turned.pixel(289 + d % 3 - p.x, 289 + d / 3 - p.y) == kRod;
+        EXPECT_TRUE(mirrored) << p.x << "," << p.y;
+    }
 }
 
 } // namespace

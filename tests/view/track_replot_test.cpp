@@ -1,6 +1,5 @@
-// The image canvas re-plots the track from a map of the current track and the pixels drawn over
-// since the last update, instead of setting every stored dot again: a run on two canvases at once,
-// compared pixel by pixel at every screen update.
+// The canvas's quick re-plot of the track (a map of it and of the pixels drawn over since) against
+// setting every dot again: a run on both canvases at once, compared at every screen update.
 
 #include "batch/batch_form.h"
 #include "control/experiment.h"
