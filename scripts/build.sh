@@ -2,5 +2,5 @@
 # Configures and builds Kvor3m in build/ (Release).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake --preset release
 cmake --build build

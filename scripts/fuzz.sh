@@ -4,7 +4,7 @@
 # fuzz/corpus/TARGET. What a run learns is kept in build-fuzz/corpus/TARGET for the next run;
 # an input that makes a target fail is written to build-fuzz/artifacts/TARGET/ and fails the script.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     TARGET: number_text experiment_inputs batch_script
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     TARGET: number_text
 #   KVOR_FUZZ_ARGS="-runs=1000000" scripts/fuzz.sh 100000    extra libFuzzer options
 #   build-fuzz/fuzz/fuzz_TARGET build-fuzz/artifacts/TARGET/crash-...   replays a failing input
 set -euo pipefail
@@ -13,12 +13,10 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number_text experiment_inputs batch_script)
+[ ${#targets[@]} -gt 0 ] || targets=(number_text)
 
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_COMPILER=clang++ \
-    -DKVOR_FUZZERS=ON -DKVOR_GUI=OFF -DKVOR_TESTS=OFF -DKVOR_BENCHMARKS=OFF >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build build-fuzz
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}

@@ -20,6 +20,8 @@ packages=(
     dpkg-dev desktop-file-utils appstream lintian man-db qt6-translations-l10n
     # the end-to-end test runs the installed program as an ordinary user it creates
     passwd util-linux
+    # the random-session soak
+    python3
 )
 
 missing=()

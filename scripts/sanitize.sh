@@ -6,7 +6,7 @@
 # runner, the window under Xvfb) fails it too.
 #
 #   scripts/sanitize.sh               build and run everything
-#   scripts/sanitize.sh -R Soak       extra arguments go to ctest
+#   scripts/sanitize.sh -L scenario   extra arguments go to ctest
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,8 +26,7 @@ export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:log_path=$reports/ubsan
 export QT_QPA_PLATFORM=offscreen
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DKVOR_SANITIZE=ON -DKVOR_GUI=$gui -DKVOR_BENCHMARKS=ON >/dev/null
+cmake --preset sanitize -DKVOR_GUI=$gui -DKVOR_BENCHMARKS=ON >/dev/null
 cmake --build build-asan
 
 status=0

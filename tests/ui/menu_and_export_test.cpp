@@ -2,7 +2,6 @@
 
 #include "batch/batch_runner.h"
 #include "control/messages.h"
-#include "temp_folder.h"
 #include "window_fixture.h"
 
 #include <QApplication>

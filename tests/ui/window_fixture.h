@@ -1,16 +1,14 @@
 #pragma once
 
 // A main window whose message boxes are answered by a script, and ways to act on it as a user
-// would: find a control by its name, click it, and press a button at a chosen screen update of a
-// run.
+// would: find a control by its name, click it, press a button at a chosen screen update of a run.
 
 #include "test_doubles.h"
 #include "ui/canvas_widget.h"
 #include "ui/main_window.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,11 +16,16 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
 namespace kvor::test {
+
+// What a file holds, byte for byte; empty when it cannot be read.
+inline std::string FileText(const std::filesystem::path& file) {
+    QFile in(QString::fromStdString(file.string()));
+    return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
+}
 
 class WindowTest : public testing::Test {
 protected:
@@ -53,8 +56,7 @@ protected:
     void clickWhenTrackHas(int points, const char* button) {
         auto timer = std::make_shared<QTimer>();
         timer->setInterval(0);
-        // The fixture owns the timer; a copy of the shared pointer in its own slot would keep it
-        // alive for ever.
+        // The fixture owns the timer (a copy of the pointer in its own slot would keep it alive).
         QObject::connect(timer.get(), &QTimer::timeout, [this, t = timer.get(), points, button] {
             if (window.record().NT < points) return;
             t->stop();

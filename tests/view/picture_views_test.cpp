@@ -1,6 +1,5 @@
-// The trajectory view, the body drawing and the time graph as they come out on an image canvas of
-// the window's size: 291 x 291 pixels inside the trajectory frame (29 pixels a unit, origin at
-// pixel 145) and 407 x 239 inside the time-graph frame (29 pixels a unit across, 29.75 down).
+// The views on image canvases of the window's size: 291 x 291 pixels for the trajectory (29 a unit,
+// origin at pixel 145), 407 x 239 for the time graph (29 a unit across, 29.75 down).
 
 #include "pixels.h"
 #include "view/body_drawing.h"
@@ -9,14 +8,23 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 namespace kvor::test {
 namespace {
 
 constexpr Rgb kGrid{1, 0, 0};
-constexpr Rgb kAxis{200, 200, 200};
 constexpr Rgb kRod{0, 0, 250};
+
+// The time graph's pixel row of a value y in units.
+int GraphRow(double y) {
+    return static_cast<int>(std::floor((4 - y) * 29.75 + 0.5));
+}
+
+bool IsCurve(Rgb c) {
+    return !(c == kWhite) && !(c == kGrid);
+}
 
 TEST(TrajectoryPicture, ElevenByElevenGridInColourOneWithLightGreyAxes) {
     ImageCanvas canvas(QSize(291, 291), 1.0);
@@ -24,53 +32,53 @@ TEST(TrajectoryPicture, ElevenByElevenGridInColourOneWithLightGreyAxes) {
     const std::set<int> lines{0, 29, 58, 87, 116, 145, 174, 203, 232, 261, 290};
     for (int y = 0; y < 291; ++y)
         for (int x = 0; x < 291; ++x) {
-            const Rgb c = canvas.pixel(x, y);
-            if (x == 145 || y == 145)
-                EXPECT_EQ(c, kAxis) << x << "," << y;
-            else if (lines.count(x) || lines.count(y))
-                EXPECT_EQ(c, kGrid) << x << "," << y;
-            else
-                EXPECT_EQ(c, kWhite) << x << "," << y;
+            const Rgb expected = x == 145 || y == 145               ? Rgb{200, 200, 200}
+                                 : lines.count(x) || lines.count(y) ? kGrid
+                                                                    : kWhite;
+            ASSERT_EQ(canvas.pixel(x, y), expected) << x << "," << y;
         }
 }
 
 TEST(TimeGraphPicture, SevenRowsAndSixColumnsOfGridAndNothingOnTheEdges) {
     ImageCanvas canvas(QSize(407, 239), 1.0);
     PrepareTimeGraphView(canvas);
-    // y = 3, 2, 1, 0, -1, -2, -3 at 29.75 pixels a unit from y = 4 at the top, rounded.
-    const std::set<int> rows{30, 60, 89, 119, 149, 179, 208};
-    const std::set<int> columns{58, 116, 174, 232, 290, 348};
+    const std::set<int> rows{30, 60, 89, 119, 149, 179, 208}, columns{58, 116, 174, 232, 290, 348};
     for (int y = 0; y < 239; ++y)
-        for (int x = 0; x < 407; ++x) {
-            const bool onGrid = rows.count(y) || columns.count(x);
-            ASSERT_EQ(canvas.pixel(x, y), onGrid ? kGrid : kWhite) << x << "," << y;
-        }
-
-    // Points of the curves are single pixels at x = T/Mt, y = value/scale.
-    ModelRecord r;
-    r.T = 0.1;
-    r.Mt = 0.02; // x = 5 units: pixel 145
-    r.Mv = 3;
-    r.MF = 15;
-    r.MFq = 100;
-    r.VX1 = 3;   // 1 unit up: pixel 89
-    r.FX = -15;  // 1 unit down: pixel 149
-    r.w2 = -7.5; // 2.5 units down: pixel 193.375
-    GraphSelection selected;
-    selected.VX1 = true;
-    selected.w2 = true;
-    PlotTimeGraphPoints(r, canvas, selected);
-    EXPECT_EQ(canvas.pixel(145, 89), (Rgb{255, 0, 0}));
-    EXPECT_EQ(canvas.pixel(145, 149), (Rgb{0, 170, 0}));
-    EXPECT_EQ(canvas.pixel(145, 193), (Rgb{0, 0, 250}));
-    // FY and Fq are 0 and fall on the time axis, Fq last.
-    EXPECT_EQ(canvas.pixel(145, 119), (Rgb{0, 200, 200}));
-    EXPECT_EQ(CountPixels(canvas, [](Rgb c) { return !(c == kWhite) && !(c == kGrid); }), 4);
+        for (int x = 0; x < 407; ++x)
+            ASSERT_EQ(canvas.pixel(x, y), rows.count(y) || columns.count(x) ? kGrid : kWhite)
+                << x << "," << y;
 }
 
-TEST(BodyDrawing, UprightRodIsARectangleOfItsLengthAndThickness) {
-    // A rod 1 m long and 0.2 m thick at the origin at 0.2 m per unit: 5 units tall and one wide,
-    // from pixel 131 to 160 across (130.5 and 159.5 rounded up) and from 73 to 218 down.
+// Each curve is one point at x = T/Mt and y = its value over its scale, in a colour of its own:
+// body 1 in reds, body 2 in blues, the forces in greens and cyan. The velocity curves only when
+// their check boxes are ticked.
+TEST(TimeGraphPicture, EveryCurveIsAPointInItsOwnColourAtItsValue) {
+    ModelRecord r;
+    r.T = 0.1, r.Mt = 0.02; // x = 5 units: column 145
+    r.Mv = 2, r.MF = 10, r.MFq = 100;
+    r.VX1 = 7, r.VY1 = 5, r.VX2 = 3, r.VY2 = 1, r.w1 = -1, r.w2 = -3;
+    r.FX = -25, r.FY = -35, r.Fq = -375;
+    const std::pair<double, Rgb> curves[] = {
+        {3.5, {255, 0, 0}},  {2.5, {220, 0, 0}},  {1.5, {0, 0, 255}},
+        {0.5, {0, 0, 220}},  {-0.5, {250, 0, 0}}, {-1.5, {0, 0, 250}},
+        {-2.5, {0, 170, 0}}, {-3.5, {0, 255, 0}}, {-3.75, {0, 200, 200}},
+    };
+    ImageCanvas canvas(QSize(407, 239), 1.0);
+    PrepareTimeGraphView(canvas);
+    GraphSelection all;
+    all.VX1 = all.VY1 = all.VX2 = all.VY2 = all.w1 = all.w2 = true;
+    PlotTimeGraphPoints(r, canvas, all);
+    for (const auto& [y, colour] : curves) EXPECT_EQ(canvas.pixel(145, GraphRow(y)), colour) << y;
+    EXPECT_EQ(CountPixels(canvas, IsCurve), 9);
+
+    ImageCanvas forcesOnly(QSize(407, 239), 1.0);
+    PrepareTimeGraphView(forcesOnly);
+    PlotTimeGraphPoints(r, forcesOnly, GraphSelection{});
+    EXPECT_EQ(CountPixels(forcesOnly, IsCurve), 3);
+}
+
+TEST(BodyDrawing, TheRodIsARectangleOfItsLengthAndThickness) {
+    // 1 m by 0.2 m at 0.2 m a unit: from pixel 131 to 160 across (130.5, 159.5 rounded up), 73 to 218 down.
     ModelRecord r;
     r.X2 = 0, r.Y2 = 0, r.L2 = 1, r.D2 = 0.2, r.R20 = 0.1, r.phi2 = 0, r.Mx = 0.2, r.Mv = 10;
     r.X1 = 100, r.Y1 = 100, r.D1 = 0.5, r.R10 = 0.25; // far off the picture
@@ -85,10 +93,22 @@ TEST(BodyDrawing, UprightRodIsARectangleOfItsLengthAndThickness) {
     for (const Pixel& p : blue) {
         const bool side = (p.x == 131 || p.x == 160) && p.y >= 73 && p.y <= 218;
         const bool end = (p.y == 73 || p.y == 218) && p.x >= 131 && p.x <= 160;
-        const bool centre = p.x == 145 && p.y == 145;
-        EXPECT_TRUE(side || end || centre) << p.x << "," << p.y;
+        EXPECT_TRUE(side || end || (p.x == 145 && p.y == 145)) << p.x << "," << p.y;
     }
     EXPECT_EQ(CountPixels(canvas, [](Rgb c) { return !(c == kWhite); }), static_cast<int>(blue.size()));
+
+    // Turned by 0.5 rad it is still a rectangle about its centre: each pixel has its mirror image.
+    ImageCanvas turned(QSize(291, 291), 1.0);
+    turned.setScale(-5, 5, 5, -5);
+    Pen turnedPen(turned);
+    r.phi2 = 0.5;
+    DrawBodies(r, rod, turnedPen, false, true);
+    for (const Pixel& p : PixelsOf(turned, kRod)) {
+        bool mirrored = false;
+        for (int d = 0; d < 9; ++d)
+            mirrored = mirrored || turned.pixel(289 + d % 3 - p.x, 289 + d / 3 - p.y) == kRod;
+        EXPECT_TRUE(mirrored) << p.x << "," << p.y;
+    }
 }
 
 } // namespace

@@ -13,23 +13,19 @@ struct Pixel {
     int x, y;
 };
 
-// Every device pixel of the picture that has the colour.
-inline std::vector<Pixel> PixelsOf(const ImageCanvas& canvas, Rgb colour) {
+// Every device pixel of the picture whose colour is wanted.
+inline std::vector<Pixel> PixelsOf(const ImageCanvas& canvas, const std::function<bool(Rgb)>& wanted) {
     std::vector<Pixel> found;
-    const QImage& image = canvas.image();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (canvas.pixel(x, y) == colour) found.push_back({x, y});
+    for (int y = 0; y < canvas.image().height(); ++y)
+        for (int x = 0; x < canvas.image().width(); ++x)
+            if (wanted(canvas.pixel(x, y))) found.push_back({x, y});
     return found;
 }
-
+inline std::vector<Pixel> PixelsOf(const ImageCanvas& canvas, Rgb colour) {
+    return PixelsOf(canvas, [colour](Rgb c) { return c == colour; });
+}
 inline int CountPixels(const ImageCanvas& canvas, const std::function<bool(Rgb)>& wanted) {
-    int count = 0;
-    const QImage& image = canvas.image();
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (wanted(canvas.pixel(x, y))) ++count;
-    return count;
+    return static_cast<int>(PixelsOf(canvas, wanted).size());
 }
 
 constexpr Rgb kWhite{255, 255, 255};
