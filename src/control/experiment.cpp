@@ -1,7 +1,6 @@
 #include "experiment.h"
 
 #include "core/fp_exceptions.h"
-#include "core/number_text.h"
 #include "messages.h"
 #include "presets.h"
 #include "view/body_drawing.h"
@@ -53,12 +52,12 @@ void Experiment::BeginSeries() {
 }
 
 void Experiment::ClearPictures() {
-    // Whatever flags the window's own code may have raised are no fault of these drawings.
-    fp::clearFaults();
-    surfaces_.picture1.clear();
-    surfaces_.picture2.clear();
-    PrepareTrajectoryView(surfaces_.picture1);
-    PrepareTimeGraphView(surfaces_.picture2);
+    fp::Checked([this] {
+        surfaces_.picture1.clear();
+        surfaces_.picture2.clear();
+        PrepareTrajectoryView(surfaces_.picture1);
+        PrepareTimeGraphView(surfaces_.picture2);
+    });
 }
 
 void Experiment::Command5_Click() {
@@ -69,18 +68,17 @@ void Experiment::Command7_Click() {
     const bool option1 = form_.isSelected(OptionButton::Option1);
     const bool option2 = form_.isSelected(OptionButton::Option2);
     std::optional<TextBox> reading = Text1;
-    try {
-        fp::clearFaults();
-        ReadBodyGeometry(r_, form_, &*reading);
-        reading.reset();
-        DryRunCanvas dryRun;
-        Pen check(dryRun);
-        DrawBodies(r_, track_.rod, check, option1, option2);
-    } catch (const ModelError&) {
-        // Nothing is drawn when an input cannot be read or a shape cannot be drawn.
-        ReportWrongInput(reading);
-        return;
-    }
+    // Nothing is drawn when an input cannot be read or a shape cannot be drawn.
+    const bool drawable = Guarded(
+        [&] {
+            ReadBodyGeometry(r_, form_, &*reading);
+            reading.reset();
+            DryRunCanvas dryRun;
+            Pen check(dryRun);
+            DrawBodies(r_, track_.rod, check, option1, option2);
+        },
+        reading);
+    if (!drawable) return;
     Pen pen(surfaces_.picture1);
     DrawBodies(r_, track_.rod, pen, option1, option2);
 }
@@ -94,9 +92,7 @@ void Experiment::Option2_Click() {
 }
 
 void Experiment::WriteNumber(TextBox box, double value) {
-    fp::checkFaults();
-    form_.setText(box, NumberText(value, settings_.decimalSeparator));
-    fp::clearFaults();
+    fp::Outside([&] { form_.setNumber(box, value, settings_.decimalSeparator); });
 }
 
 } // namespace kvor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/fp_exceptions.h"
 #include "core/model_record.h"
 #include "host.h"
 #include "input_reader.h"
@@ -66,7 +67,11 @@ public:
 private:
     // Which stretch of a step is running decides the message of an error.
     enum class Stretch { Equations, LightSpeed, Display };
+    // How a checked step ends.
+    enum class StepEnd { NextStep, ScreenUpdate, RunEnds };
 
+    void EnterRunLoop(bool ready);
+    template <typename Work> bool Guarded(Work&& work, const std::optional<TextBox>& reading = std::nullopt);
     bool StartExperiment();
     void ReportWrongInput(std::optional<TextBox> unreadable);
     void BeginSeries();
@@ -78,8 +83,10 @@ private:
     void StartEnergyAndMomentum();
     void EndImpactSolution();
     void RunLoop();
-    bool RunStep(Stretch& stretch);
-    bool ScreenUpdateAndEvents(Stretch& stretch);
+    bool StepsToScreenUpdate();
+    bool PlainSteps();
+    StepEnd CheckedStep();
+    bool ScreenUpdateAndEvents();
     bool AskAboutEq();
     void WriteNumber(TextBox box, double value);
     void ClearPictures();
@@ -92,8 +99,23 @@ private:
     ExperimentSettings settings_;
     ScaleReader scales_;
     DataSeries series_;
+    Stretch stretch_ = Stretch::Equations;
     bool running_ = false;
     bool endRun_ = false; // a command during the run asked to end it
 };
+
+// A command's own work on the model's numbers, with fresh floating-point flags. A fault in it, of
+// the arithmetic or of a text that is not a number, ends the work with "Введите правильно данные";
+// `reading`, which the work keeps on the box it reads, then points out the box whose text could not
+// be read. Returns whether the work went through.
+template <typename Work> bool Experiment::Guarded(Work&& work, const std::optional<TextBox>& reading) {
+    try {
+        fp::Checked(work);
+        return true;
+    } catch (const ModelError&) {
+        ReportWrongInput(reading);
+        return false;
+    }
+}
 
 } // namespace kvor

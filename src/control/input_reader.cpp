@@ -123,22 +123,33 @@ void ReadBodyGeometry(ModelRecord& r, const Form& form, TextBox* reading) {
     readRodAngle(r, form, text);
 }
 
-double ScaleReader::read(Scale& scale, std::string_view text) {
+void ScaleReader::read(Scale& scale, std::string_view text) {
     if (!scale.known || scale.text != text) {
         scale.text.assign(text);
         scale.value = ParseNumber(text);
         scale.known = true;
     }
+}
+
+double ScaleReader::value(const Scale& scale) {
     if (!scale.value) throw ConversionError{};
     return *scale.value;
 }
 
 void ScaleReader::ReadScales(ModelRecord& r, const Form& form) {
-    r.Mx = read(scales_[0], form.text(Text29));
-    r.MF = read(scales_[1], form.text(Text26));
-    r.MFq = read(scales_[2], form.text(Text61));
-    r.Mt = read(scales_[3], form.text(Text51));
-    r.Mv = read(scales_[4], form.text(Text30));
+    if (textChanges_ != form.scaleTextChanges()) {
+        read(scales_[0], form.text(Text29));
+        read(scales_[1], form.text(Text26));
+        read(scales_[2], form.text(Text61));
+        read(scales_[3], form.text(Text51));
+        read(scales_[4], form.text(Text30));
+        textChanges_ = form.scaleTextChanges();
+    }
+    r.Mx = value(scales_[0]);
+    r.MF = value(scales_[1]);
+    r.MFq = value(scales_[2]);
+    r.Mt = value(scales_[3]);
+    r.Mv = value(scales_[4]);
 }
 
 } // namespace kvor

@@ -4,6 +4,7 @@
 #include "output/form.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -32,8 +33,9 @@ bool IsInputBox(TextBox box);
 // The five scale boxes, which the run loop reads before every step.
 bool IsScaleBox(TextBox box);
 
-// The five drawing scales, read by the run loop before every step: Mx, MF, MFq, Mt, Mv. A text is
-// converted again only when it has changed; one that is not a number stays an error.
+// The five drawing scales, read by the run loop before every step: Mx, MF, MFq, Mt, Mv. The texts
+// are looked at again only after the form has taken a scale's text, and a text is converted
+// again only when it has changed; one that is not a number stays an error.
 class ScaleReader {
 public:
     void ReadScales(ModelRecord& r, const Form& form);
@@ -44,8 +46,10 @@ private:
         std::optional<double> value;
         bool known = false;
     };
-    double read(Scale& scale, std::string_view text);
+    void read(Scale& scale, std::string_view text);
+    static double value(const Scale& scale);
     std::array<Scale, 5> scales_;
+    std::optional<std::uint64_t> textChanges_; // the form's count when the texts were looked at
 };
 
 } // namespace kvor

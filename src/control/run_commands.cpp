@@ -11,8 +11,7 @@ void Experiment::Command2_Click() {
 
 void Experiment::Command3_Click() {
     r_.StopFlag = 0;
-    endRun_ = false;
-    if (!running_) RunLoop();
+    EnterRunLoop(true);
 }
 
 // With the step counter at 0 and the stop flag set, the run makes exactly NC0 steps, one screen
@@ -20,27 +19,33 @@ void Experiment::Command3_Click() {
 void Experiment::Command10_Click() {
     r_.StepCount = 0;
     r_.StopFlag = 1;
-    endRun_ = false;
-    if (!running_) RunLoop();
+    EnterRunLoop(true);
 }
 
 void Experiment::Command11_Click() {
-    if (!ReverseExperiment()) {
+    EnterRunLoop(ReverseExperiment());
+}
+
+// Where Start, Continue, NC0 steps and Reverse go once their own work is done. When it could not
+// be done (`ready` false: a start or reversal that failed), an active run ends at its next event
+// processing. Otherwise the active run goes on from the state the command left, or, with no run
+// active, the run loop is entered: there is never a nested run.
+void Experiment::EnterRunLoop(bool ready) {
+    if (!ready) {
         if (running_) endRun_ = true;
         return;
     }
-    BeginSeries();
     endRun_ = false;
     if (!running_) RunLoop();
 }
 
 // Turns the motion back from the current point, as if time ran backwards: every velocity changes
 // sign, positions and angles stay, and the current point becomes the start of the experiment for
-// the energy balance and the momentum. For an ideal impact the bodies retrace their paths.
+// the energy balance, the momentum and a new series. For an ideal impact the bodies retrace their
+// paths.
 bool Experiment::ReverseExperiment() {
     ModelRecord& r = r_;
-    try {
-        fp::clearFaults();
+    const bool reversed = Guarded([&] {
         RefreshAllMirrors(r);
         r.Z[7] = -r.VX1;
         r.Z[8] = -r.VX2;
@@ -59,12 +64,8 @@ bool Experiment::ReverseExperiment() {
         r.DX = r.X2 - r.X1;
         r.DY = r.Y2 - r.Y1;
         r.Alfa = 3.14159 / 2;
-        fp::checkFaults();
-    } catch (const ModelError&) {
-        fp::clearFaults();
-        platform_.messages.info(messages::kEnterDataCorrectly);
-        return false;
-    }
+    });
+    if (!reversed) return false;
     // The reversal point starts the new track, so that the first update erases the vectors and
     // bodies drawn there. Before any start no scale has been read and there is no point to place:
     // the new track then keeps the old point 0, and the reversal runs all the same.
@@ -74,6 +75,7 @@ bool Experiment::ReverseExperiment() {
         fp::clearFaults();
     }
     r.StopFlag = 0;
+    BeginSeries();
     return true;
 }
 

@@ -14,29 +14,21 @@
 namespace kvor {
 
 void Experiment::Command1_Click() {
-    if (!StartExperiment()) {
-        if (running_) endRun_ = true;
-        return;
-    }
-    BeginSeries();
-    endRun_ = false;
-    if (!running_) RunLoop();
+    EnterRunLoop(StartExperiment());
 }
 
-// Reads the inputs, puts the record into the start state of a new experiment and checks that
-// it can run. Returns false after telling the user why not.
+// Reads the inputs, puts the record into the start state of a new experiment, checks that it can
+// run and begins its series. Returns false after telling the user why not.
 bool Experiment::StartExperiment() {
     std::optional<TextBox> reading = Text1;
-    try {
-        fp::clearFaults();
-        ReadExperimentInputs(r_, form_, &*reading);
-        reading.reset();
-        StartState();
-        fp::checkFaults();
-    } catch (const ModelError&) {
-        ReportWrongInput(reading);
-        return false;
-    }
+    const bool started = Guarded(
+        [&] {
+            ReadExperimentInputs(r_, form_, &*reading);
+            reading.reset();
+            StartState();
+        },
+        reading);
+    if (!started) return false;
     // The rod model expects the ball to come from the left.
     if (form_.isSelected(OptionButton::Option2) && r_.DX < 0) {
         platform_.messages.info(messages::kBallFromLeft);
@@ -44,6 +36,7 @@ bool Experiment::StartExperiment() {
     }
     r_.StopFlag = 0;
     r_.TStart = platform_.clock.seconds();
+    BeginSeries();
     return true;
 }
 
@@ -180,7 +173,6 @@ void Experiment::EndImpactSolution() {
     Pen pen(surfaces_.picture1);
     // One line: " V1= " and the first root, "   V1= " and the second, with nothing between.
     const auto printPair = [&](double y, std::string_view label, double a, double b) {
-        fp::checkFaults();
         std::string line = " ";
         line.append(label).append("= ");
         AppendNumberText(line, a, sep);

@@ -12,7 +12,7 @@ namespace {
 // signs of DX and DY. Balls nearly on one vertical would give a meaningless angle from a tiny
 // DX, so DX below 1/10000 of a diameter is replaced by 0.0001 m of the same sign. With DX = 0
 // the angle of the previous call stands.
-void lineOfCentresAngle(ModelRecord& r) {
+template <typename Number> void lineOfCentresAngle(BasicModelRecord<Number>& r) {
     if (r.DX != 0) {
         if (0.0001 * r.D1 > std::abs(r.DX)) r.DX = Sgn(r.DX) * 0.0001;
         r.Alfa = std::atan(std::abs(r.DY / r.DX));
@@ -24,7 +24,7 @@ void lineOfCentresAngle(ModelRecord& r) {
 // with the same force: C1*(Def1Prev + DDef1) + Kj1*DDef1/h = C2*(Def2Prev + DDef2) + Kj2*DDef2/h
 // with DDef1 + DDef2 = LRc - LR. The first stage of a step keeps the deformations and rates of
 // the last stage before it; the later stages take rates over h/2, h/2 and h.
-void contactForce(ModelRecord& r) {
+template <typename Number> void contactForce(BasicModelRecord<Number>& r) {
     if (r.LR != r.LRc) {
         r.Kd1 = ((r.LRc - r.LR) * r.CK2 + r.C2 * r.Def2Prev - r.C1 * r.Def1Prev) / (r.LRc - r.LR) /
                 (r.CK1 + r.CK2);
@@ -49,7 +49,7 @@ void contactForce(ModelRecord& r) {
 
 } // namespace
 
-void Diffur1(ModelRecord& r, bool plusFm) {
+template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm) {
     RefreshCentreMirrors(r);
     r.DX = r.X2 - r.X1;
     r.DY = r.Y2 - r.Y1;
@@ -86,7 +86,7 @@ namespace {
 
 // Tangential velocity of the centres relative to each other and the direction in which the
 // surfaces slip, by the quadrant in which body 2 lies as seen from body 1.
-void tangentialVelocity(ModelRecord& r) {
+template <typename Number> void tangentialVelocity(BasicModelRecord<Number>& r) {
     r.Vt1 = (r.VY2 - r.VY1) * std::cos(r.Alfa);
     r.Vt2 = (r.VX2 - r.VX1) * std::sin(r.Alfa);
     if (r.Y1 <= r.Y2) {
@@ -111,7 +111,7 @@ void tangentialVelocity(ModelRecord& r) {
 // Coulomb friction F*Ks against the slip of the surfaces (the centres' tangential velocity less
 // the surface speeds of both spinning balls). It only acts once 0.0001 m of slip in one
 // direction has accumulated: below that the surfaces stick.
-void dryFriction(ModelRecord& r) {
+template <typename Number> void dryFriction(BasicModelRecord<Number>& r) {
     r.Vw1 = r.R1 * r.w1;
     r.Vw2 = r.R2 * r.w2;
     r.Vs = std::abs(r.Vt) - r.SgnS * r.Vw1 - r.SgnS * r.Vw2;
@@ -129,7 +129,7 @@ void dryFriction(ModelRecord& r) {
 
 } // namespace
 
-void BallBallContactUpdate(ModelRecord& r) {
+template <typename Number> void BallBallContactUpdate(BasicModelRecord<Number>& r) {
     r.Fs = 0;
     r.Fsx = 0;
     r.Fsy = 0;
@@ -151,5 +151,11 @@ void BallBallContactUpdate(ModelRecord& r) {
     r.Def2Prev = r.Def2;
     r.LRc = r.LR;
 }
+
+// The program's checked record, and plain doubles.
+template void Diffur1(BasicModelRecord<real>&, bool);
+template void BallBallContactUpdate(BasicModelRecord<real>&);
+template void Diffur1(BasicModelRecord<double>&, bool);
+template void BallBallContactUpdate(BasicModelRecord<double>&);
 
 } // namespace kvor

@@ -37,7 +37,7 @@ struct Touch {
 // a corner, and the penetration is the ball's radius less the distance to it; with its centre
 // inside, the ball is pushed out through the nearest face, by its radius plus the depth. Either
 // way the penetration grows from 0 as a contact begins and is the same where two cases meet.
-Touch nearestPoint(ModelRecord& r, double s, double t) {
+template <typename Number> Touch nearestPoint(BasicModelRecord<Number>& r, double s, double t) {
     const double halfLength = r.L2 / 2;
     const double ex = std::abs(s) - halfLength;
     const double ey = r.Hn - r.R20;
@@ -60,7 +60,7 @@ Touch nearestPoint(ModelRecord& r, double s, double t) {
 
 } // namespace
 
-void Diffur2(ModelRecord& r) {
+template <typename Number> void Diffur2(BasicModelRecord<Number>& r) {
     RefreshCentreMirrors(r);
     r.phi2 = r.Z[6];
     r.w2 = r.Z[12];
@@ -114,7 +114,7 @@ void Diffur2(ModelRecord& r) {
     r.DZ[12] = r.F * r.Lp / r.J2;
 }
 
-void BallRodStepUpdate(ModelRecord& r) {
+template <typename Number> void BallRodStepUpdate(BasicModelRecord<Number>& r) {
     r.Ej = r.VR1 * (r.Kj1 * r.VR1) * r.h + r.Ej;
     r.Em = 0;
     r.Eq = 0;
@@ -123,5 +123,11 @@ void BallRodStepUpdate(ModelRecord& r) {
     r.Fq = 0;
     r.Fs = 0;
 }
+
+// The program's checked record, and plain doubles.
+template void Diffur2(BasicModelRecord<real>&);
+template void BallRodStepUpdate(BasicModelRecord<real>&);
+template void Diffur2(BasicModelRecord<double>&);
+template void BallRodStepUpdate(BasicModelRecord<double>&);
 
 } // namespace kvor

@@ -9,10 +9,10 @@ namespace kvor {
 // its side faces, end faces and corners; the force acts along the line from the rod's nearest
 // point to the ball's centre and turns the rod about its centre. Nothing is kept between calls:
 // penetration and its rate come from the geometry of each stage.
-void Diffur2(ModelRecord& r);
+template <typename Number> void Diffur2(BasicModelRecord<Number>& r);
 
 // Once after each completed ball-rod step: the viscous loss of the ball, and the terms that this
 // simplified variant does not have (gravity, charge, dry friction) set to 0.
-void BallRodStepUpdate(ModelRecord& r);
+template <typename Number> void BallRodStepUpdate(BasicModelRecord<Number>& r);
 
 } // namespace kvor

@@ -23,7 +23,7 @@ void StartMomentum(ModelRecord& r) {
     r.KD0 = momentum(r);
 }
 
-void PotentialEnergyTerms(ModelRecord& r) {
+template <typename Number> void PotentialEnergyTerms(BasicModelRecord<Number>& r) {
     r.Em = r.Em - (r.LRprev - r.LR) * r.Fm;
     r.Eq = (r.LRprev - r.LR) * r.Fq + r.Eq;
 }
@@ -39,11 +39,17 @@ double EnergyBalance(const ModelRecord& r) {
     return r.E - r.E0 + r.Ej + r.Es + r.Em + r.Eq;
 }
 
-void RelativisticMasses(ModelRecord& r) {
+template <typename Number> void RelativisticMasses(BasicModelRecord<Number>& r) {
     r.m1 = r.m10 / std::sqrt(1 - r.V1 * r.V1 / r.Vsv / r.Vsv);
     r.m2 = r.m20 / std::sqrt(1 - r.V2 * r.V2 / r.Vsv / r.Vsv);
     r.J1 = 2 * r.m1 * r.R10 * r.R10 / 5;
     r.J2 = 2 * r.m2 * r.R20 * r.R20 / 5;
 }
+
+// The program's checked record, and plain doubles.
+template void PotentialEnergyTerms(BasicModelRecord<real>&);
+template void RelativisticMasses(BasicModelRecord<real>&);
+template void PotentialEnergyTerms(BasicModelRecord<double>&);
+template void RelativisticMasses(BasicModelRecord<double>&);
 
 } // namespace kvor

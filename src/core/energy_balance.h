@@ -13,7 +13,7 @@ void StartMomentum(ModelRecord& r);
 // Work of gravity and of the Coulomb force over the step, from the change of the distance of the
 // centres since the previous step: Em falls and Eq rises when the force does negative work on
 // the kinetic energy. Ball-ball steps only.
-void PotentialEnergyTerms(ModelRecord& r);
+template <typename Number> void PotentialEnergyTerms(BasicModelRecord<Number>& r);
 
 // Ev, Ew, E and KD with the current masses and state, at a screen update.
 void KineticEnergyAndMomentum(ModelRecord& r);
@@ -24,6 +24,6 @@ double EnergyBalance(const ModelRecord& r);
 
 // The relativistic masses m = m0/sqrt(1 - V^2/c^2) of both balls from the speeds at the end of
 // the step, with the moments of inertia that follow. Fails for a speed at or above Vsv.
-void RelativisticMasses(ModelRecord& r);
+template <typename Number> void RelativisticMasses(BasicModelRecord<Number>& r);
 
 } // namespace kvor

@@ -1,6 +1,6 @@
 #include "fp_exceptions.h"
 
-#include "arithmetic_fault.h"
+#include "model_numbers.h"
 
 #if defined(__SSE2__) && defined(__x86_64__)
 #include <immintrin.h>
@@ -33,18 +33,22 @@ void clearFaults() noexcept {
     if (csr & kFaults) _mm_setcsr(csr & ~kFaults);
 }
 
-void checkFaults() {
-    if (_mm_getcsr() & kFaults) raiseArithmeticFault();
+bool faultRaised() noexcept {
+    return (_mm_getcsr() & kFaults) != 0;
 }
 #else
 void clearFaults() noexcept {
     std::feclearexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
 }
 
-void checkFaults() {
-    if (std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW)) raiseArithmeticFault();
+bool faultRaised() noexcept {
+    return std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW) != 0;
 }
 #endif
+
+void checkFaults() {
+    if (faultRaised()) raiseArithmeticFault();
+}
 
 } // namespace fp
 } // namespace kvor

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "arithmetic_fault.h"
+#include "model_numbers.h"
 
 #include <optional>
 #include <string>

@@ -7,12 +7,12 @@
 
 namespace kvor {
 
-void Derivatives(ModelRecord& r, bool plusFm) {
+template <typename Number> void Derivatives(BasicModelRecord<Number>& r, bool plusFm) {
     if (r.BallBall == 1) Diffur1(r, plusFm);
     if (r.BallRod == 1) Diffur2(r);
 }
 
-void RungeKuttaStep(ModelRecord& r, bool plusFm) {
+template <typename Number> void RungeKuttaStep(BasicModelRecord<Number>& r, bool plusFm) {
     constexpr int n = kStateSize;
     r.Ts = r.T;
     for (int i = 1; i <= n; ++i) r.Z0[i] = r.Z[i];
@@ -53,5 +53,11 @@ void RungeKuttaStep(ModelRecord& r, bool plusFm) {
     if (r.F1 == 0) r.VR1 = 0;
     if (r.F2 == 0) r.VR2 = 0;
 }
+
+// The program's checked record, and plain doubles.
+template void Derivatives(BasicModelRecord<real>&, bool);
+template void RungeKuttaStep(BasicModelRecord<real>&, bool);
+template void Derivatives(BasicModelRecord<double>&, bool);
+template void RungeKuttaStep(BasicModelRecord<double>&, bool);
 
 } // namespace kvor

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/number_text.h"
+
+#include <cstdint>
 #include <string_view>
 
 namespace kvor {
@@ -37,6 +40,11 @@ public:
 
     virtual std::string_view text(TextBox box) const = 0;
     virtual void setText(TextBox box, std::string_view text) = 0;
+    // A number in a box, in the one number text. A form whose boxes are seen only when asked for
+    // may keep the number and make its text then.
+    virtual void setNumber(TextBox box, double value, char decimalSeparator) {
+        setText(box, NumberText(value, decimalSeparator));
+    }
     // Ticked only in the ticked state: a greyed box is not ticked.
     virtual bool isChecked(CheckBox box) const = 0;
     virtual bool isSelected(OptionButton option) const = 0;
@@ -46,6 +54,19 @@ public:
     // Points the user at a box whose text could not be read: the window gives it the keyboard
     // focus with its text selected, ready to be typed over. Elsewhere it does nothing.
     virtual void selectText(TextBox /*box*/) {}
+
+    // Counts the times the text of a scale box (Mx, MF, MFq, Mt, Mv) was taken: the run loop
+    // reads the scales before every step, but converts their texts again only when this count
+    // has moved.
+    std::uint64_t scaleTextChanges() const noexcept { return scaleTextChanges_; }
+
+protected:
+    // A form calls this wherever the text it returns for a scale box may change: where the user
+    // finishes an edit of it, and where the program writes it.
+    void scaleTextTaken() noexcept { ++scaleTextChanges_; }
+
+private:
+    std::uint64_t scaleTextChanges_ = 0;
 };
 
 } // namespace kvor

@@ -16,14 +16,12 @@ public:
     PanelWriter(Form& form, char decimalSeparator) : form_(form), separator_(decimalSeparator) {}
 
     void write(TextBox box, double value) {
-        text_.clear();
-        AppendNumberText(text_, value, separator_);
-        form_.setText(box, text_);
+        fp::Outside([&] { form_.setNumber(box, value, separator_); });
     }
     void writeSeconds(TextBox box, double seconds) {
         text_.clear();
         AppendSecondsText(text_, seconds, separator_);
-        form_.setText(box, text_);
+        fp::Outside([&] { form_.setText(box, text_); });
     }
 
 private:
@@ -35,9 +33,10 @@ private:
 } // namespace
 
 void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now) {
-    UpdateDisplayAngles(r);
-    KineticEnergyAndMomentum(r);
-    fp::checkFaults();
+    fp::Checked([&] {
+        UpdateDisplayAngles(r);
+        KineticEnergyAndMomentum(r);
+    });
 
     // Whatever a check box selects, the default is written first and the alternative overwrites
     // it in the same refresh.
@@ -72,9 +71,8 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     }
     panel.write(Text53, r.KD);
     panel.writeSeconds(Text56, real(now - r.TStart));
-    fp::clearFaults();
-    const real balance = EnergyBalance(r);
-    fp::checkFaults();
+    real balance;
+    fp::Checked([&] { balance = EnergyBalance(r); });
     panel.write(Text58, balance);
     panel.write(Text59, r.Ugol1);
     panel.write(Text60, r.Ts);
@@ -82,7 +80,6 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     panel.write(Text63, r.E);
     panel.write(Text64, r.Ugol2);
     panel.write(Text65, r.AlfaDeg);
-    fp::clearFaults();
 }
 
 } // namespace kvor

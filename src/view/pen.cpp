@@ -1,7 +1,7 @@
 #include "pen.h"
 
-#include "core/arithmetic_fault.h"
 #include "core/fp_exceptions.h"
+#include "core/model_numbers.h"
 
 #include <cmath>
 #include <limits>
@@ -15,30 +15,22 @@ float ToSingle(double value) {
 
 void Pen::line(double x1, double y1, double x2, double y2, Rgb colour) {
     const float a = ToSingle(x1), b = ToSingle(y1), c = ToSingle(x2), d = ToSingle(y2);
-    fp::checkFaults();
-    canvas_.line(a, b, c, d, colour);
-    fp::clearFaults();
+    fp::Outside([&] { canvas_.line(a, b, c, d, colour); });
 }
 
 void Pen::circle(double x, double y, double radius, Rgb colour) {
     const float a = ToSingle(x), b = ToSingle(y), r = ToSingle(radius);
-    fp::checkFaults();
-    canvas_.circle(a, b, r, colour);
-    fp::clearFaults();
+    fp::Outside([&] { canvas_.circle(a, b, r, colour); });
 }
 
 void Pen::point(double x, double y, Rgb colour) {
     const float a = ToSingle(x), b = ToSingle(y);
-    fp::checkFaults();
-    canvas_.point(a, b, colour);
-    fp::clearFaults();
+    fp::Outside([&] { canvas_.point(a, b, colour); });
 }
 
 void Pen::print(double x, double y, std::string_view text) {
     const float a = ToSingle(x), b = ToSingle(y);
-    fp::checkFaults();
-    canvas_.print(a, b, text);
-    fp::clearFaults();
+    fp::Outside([&] { canvas_.print(a, b, text); });
 }
 
 } // namespace kvor

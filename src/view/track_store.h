@@ -1,7 +1,7 @@
 #pragma once
 
 #include "canvas.h"
-#include "core/arithmetic_fault.h"
+#include "core/model_numbers.h"
 
 #include <array>
 #include <vector>

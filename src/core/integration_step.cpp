@@ -1,0 +1,31 @@
+#include "integration_step.h"
+
+#include "ball_ball.h"
+#include "ball_rod.h"
+#include "energy_balance.h"
+#include "runge_kutta.h"
+
+namespace kvor {
+
+template <typename Number> void IntegrateStep(BasicModelRecord<Number>& r, bool plusFm) {
+    RungeKuttaStep(r, plusFm);
+    if (r.BallRod == 1)
+        BallRodStepUpdate(r);
+    else
+        BallBallContactUpdate(r);
+}
+
+template <typename Number> void MassesAndPotentials(BasicModelRecord<Number>& r, bool lorentz) {
+    if (lorentz) RelativisticMasses(r);
+    PotentialEnergyTerms(r);
+    r.AlfaPrev = r.Alfa;
+    r.LRprev = r.LR;
+}
+
+// The program's checked record, and plain doubles.
+template void IntegrateStep(BasicModelRecord<real>&, bool);
+template void MassesAndPotentials(BasicModelRecord<real>&, bool);
+template void IntegrateStep(BasicModelRecord<double>&, bool);
+template void MassesAndPotentials(BasicModelRecord<double>&, bool);
+
+} // namespace kvor
