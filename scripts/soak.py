@@ -77,6 +77,8 @@ def faults(result, typed, data, messages):
             yield f"picture text {text!r}"
         elif kind.startswith("Text"):
             box = int(kind[4:])
+            if box == 56 and re.fullmatch(r"\d+\.\d\d", text):
+                continue  # the wall-clock seconds, in hundredths
             if text and not is_number(text) and text not in typed.get(box, ()):
                 yield f"{kind} shows {text!r}"
     *records, rest = data.split("\r\n\r\n\r\n")
