@@ -23,19 +23,13 @@ std::string EscapedLine(std::string_view text) {
 namespace {
 
 // A picture without pixels: what is printed on it goes to the output, the rest is dropped.
-class TextCanvas final : public Canvas {
+class TextCanvas final : public BlankCanvas {
 public:
     TextCanvas(std::ostream& out, std::string_view name) : out_(out), name_(name) {}
 
-    void clear() override {}
-    void setScale(float, float, float, float) override {}
-    void line(float, float, float, float, Rgb) override {}
-    void circle(float, float, float, Rgb) override {}
-    void point(float, float, Rgb) override {}
     void print(float, float, std::string_view text) override {
         out_ << name_ << '\t' << EscapedLine(text) << '\n' << std::flush;
     }
-    void plotTrack(const TrackStore&, long) override {}
 
 private:
     std::ostream& out_;
@@ -64,7 +58,7 @@ public:
         text_.print(x, y, text);
         image_.print(x, y, text);
     }
-    void plotTrack(const TrackStore& track, long nt) override { image_.plotTrack(track, nt); }
+    void dots(std::span<const Dot> run) override { image_.dots(run); }
 
 private:
     Canvas& image_;

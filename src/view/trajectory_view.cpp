@@ -2,6 +2,9 @@
 
 #include "body_drawing.h"
 
+#include <algorithm>
+#include <cstddef>
+
 namespace kvor {
 
 namespace {
@@ -44,17 +47,17 @@ void eraseLastShapes(const ModelRecord& r, TrackStore& track, Pen& pen, Long p, 
     }
 }
 
-// Every stored dot is set again, so that dots hit by the erasing come back. Each point is checked
-// once to fit a picture's coordinates; the surface then re-plots as it sees fit.
-void replotTrack(TrackStore& track, Canvas& canvas, Long nt) {
-    for (Long i = track.drawable + 1; i <= nt; ++i) {
-        ToSingle(track.TrX1[i]);
-        ToSingle(track.TrY1[i]);
-        ToSingle(track.TrX2[i]);
-        ToSingle(track.TrY2[i]);
-        track.drawable = i;
+// Every dot of points 1 to NT is set again, so that dots hit by the erasing come back. Each point
+// becomes its two dots once, checked to fit a picture's coordinates; the surface then re-plots the
+// run as it sees fit.
+void replotTrack(TrackStore& track, Pen& pen, Long nt) {
+    for (auto i = static_cast<Long>(track.dots.size() / 2) + 1; i <= nt; ++i) {
+        const Dot body1{ToSingle(track.TrX1[i]), ToSingle(track.TrY1[i]), kBody1Colour};
+        const Dot body2{ToSingle(track.TrX2[i]), ToSingle(track.TrY2[i]), kBody2Colour};
+        track.dots.push_back(body1);
+        track.dots.push_back(body2);
     }
-    canvas.plotTrack(track, nt);
+    pen.dots(track.dots);
 }
 
 void drawCurrentShapes(const ModelRecord& r, TrackStore& track, Pen& pen, bool option2Selected) {
@@ -95,8 +98,7 @@ void PrepareTrajectoryView(Canvas& canvas) {
 void StoreStartPoint(const ModelRecord& r, TrackStore& track) {
     // A new track begins even when its first point cannot be placed: none of the old dots is
     // re-plotted again, and every new one is checked before it is drawn.
-    ++track.generation;
-    track.drawable = 0;
+    track.dots.clear();
     storePoint(r, track, r.NT);
 }
 
@@ -105,9 +107,12 @@ void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option
     Pen pen(canvas);
     Increment(r.NT);
     storePoint(r, track, r.NT);
+    // A run continued after a start that failed part-way counts its points from 1 again in the
+    // old track: the dots of the points stored again go with them.
+    track.dots.resize(std::min(track.dots.size(), 2 * static_cast<std::size_t>(r.NT - 1)));
     if (!option1Selected) ComputeRodOutline(r, track.rod);
     eraseLastShapes(r, track, pen, r.NT - 1, option2Selected);
-    replotTrack(track, canvas, r.NT);
+    replotTrack(track, pen, r.NT);
     drawCurrentShapes(r, track, pen, option2Selected);
 }
 

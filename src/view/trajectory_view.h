@@ -12,8 +12,9 @@ namespace kvor {
 // Sets the coordinates of the trajectory picture and draws its grid and axes (without clearing).
 void PrepareTrajectoryView(Canvas& canvas);
 
-// Stores the current positions as point 0, the start of a new track, and the current
-// velocities as the ones drawn there.
+// Stores the current positions as point 0, the start of a new track. The velocities with which
+// the vectors there count as drawn are the caller's: a start takes its own, a reversal keeps
+// those of the last update.
 void StoreStartPoint(const ModelRecord& r, TrackStore& track);
 
 // One update of the picture during a run: appends a track point, erases the vectors and bodies
