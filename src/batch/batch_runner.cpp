@@ -4,8 +4,6 @@
 #include "output/series_csv.h"
 #include "output/text_file.h"
 
-#include <chrono>
-
 namespace kvor {
 
 std::string EscapedLine(std::string_view text) {
@@ -34,14 +32,6 @@ public:
 private:
     std::ostream& out_;
     std::string_view name_;
-};
-
-class SteadyClock final : public Clock {
-public:
-    double seconds() const override {
-        using namespace std::chrono;
-        return duration<double>(steady_clock::now().time_since_epoch()).count();
-    }
 };
 
 // A picture drawn in an image whose printed texts also go to the output.

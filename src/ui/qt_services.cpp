@@ -5,8 +5,6 @@
 #include <QMessageBox>
 #include <QString>
 
-#include <chrono>
-
 namespace kvor::ui {
 
 namespace {
@@ -33,11 +31,6 @@ bool QtMessageHost::askYesNo(std::string_view text) {
                     QMessageBox::Yes | QMessageBox::No, parent_);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
-}
-
-double SteadyClock::seconds() const {
-    using Seconds = std::chrono::duration<double>;
-    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 } // namespace kvor::ui

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "control/host.h"
-#include "output/clock.h"
+#include "host/message_host.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -32,12 +31,6 @@ public:
 private:
     QPointer<QWidget> parent_;
     std::function<void()> beforeShow_;
-};
-
-// Wall-clock seconds from a steady clock: it runs through pauses and never jumps back.
-class SteadyClock final : public Clock {
-public:
-    double seconds() const override;
 };
 
 } // namespace kvor::ui
