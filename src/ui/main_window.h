@@ -5,7 +5,7 @@
 #include "core/model_record.h"
 #include "host/form.h"
 #include "pace.h"
-#include "qt_services.h"
+#include "message_boxes.h"
 #include "view/track_store.h"
 
 #include <QMainWindow>

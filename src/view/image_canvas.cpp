@@ -224,7 +224,7 @@ void ImageCanvas::point(float x, float y, Rgb colour) {
 void ImageCanvas::print(float x, float y, std::string_view text) {
     const double px = toDeviceX(x), py = toDeviceY(y);
     if (!(std::abs(px) < 1e6 && std::abs(py) < 1e6)) return;
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString s = QString::fromUtf8(text);
     const double ratio = image_.devicePixelRatio();
     const QPointF topLeft(nearest(px) / ratio, nearest(py) / ratio);
     QPainter painter(&image_);

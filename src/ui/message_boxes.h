@@ -6,17 +6,8 @@
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace kvor::ui {
-
-// Qt parents own their children and delete them with themselves: a widget made here is handed
-// over to its parent at once.
-template <typename Widget> Widget* CreateChild(QWidget* parent) {
-    auto widget = std::make_unique<Widget>();
-    widget->setParent(parent);
-    return widget.release();
-}
 
 // The program's message boxes: modal over the main window, titled "Kvor3", with OK or Yes and No.
 class QtMessageHost final : public MessageHost {
