@@ -1,6 +1,5 @@
 #include "core/display_angles.h"
 #include "core/energy_balance.h"
-#include "core/fp_exceptions.h"
 #include "core/number_text.h"
 #include "experiment.h"
 #include "messages.h"

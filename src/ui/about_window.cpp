@@ -1,10 +1,10 @@
 #include "about_window.h"
 
 #include "application.h"
-#include "pixel_geometry.h"
+#include "child_widget.h"
 #include "help_text.h"
 #include "layout_table.h"
-#include "child_widget.h"
+#include "pixel_geometry.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -5,9 +5,9 @@
 #include "canvas_widget.h"
 #include "child_widget.h"
 #include "control/input_reader.h"
-#include "pixel_geometry.h"
 #include "data_file_setting.h"
 #include "layout_table.h"
+#include "pixel_geometry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

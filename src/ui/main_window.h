@@ -4,8 +4,8 @@
 #include "control/experiment.h"
 #include "core/model_record.h"
 #include "host/form.h"
-#include "pace.h"
 #include "message_boxes.h"
+#include "pace.h"
 #include "view/track_store.h"
 
 #include <QMainWindow>

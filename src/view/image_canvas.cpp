@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <limits>
 
 namespace kvor {
 
@@ -320,12 +319,6 @@ Rgb ImageCanvas::pixel(int x, int y) const {
     const QRgb c = image_.pixel(x, y);
     return {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
             static_cast<std::uint8_t>(qBlue(c))};
-}
-
-QPoint ImageCanvas::devicePixel(float x, float y) const {
-    const double px = toDeviceX(x), py = toDeviceY(y);
-    const double limit = std::numeric_limits<int>::max() / 2;
-    return {nearest(std::clamp(px, -limit, limit)), nearest(std::clamp(py, -limit, limit))};
 }
 
 QRect ImageCanvas::takeChangedArea() {

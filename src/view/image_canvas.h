@@ -47,8 +47,6 @@ public:
     QSize logicalSize() const { return logicalSize_; }
     // The colour of a device pixel.
     Rgb pixel(int x, int y) const;
-    // Where a point in user coordinates lands: the top-left device pixel of its dot.
-    QPoint devicePixel(float x, float y) const;
     // The part of the picture changed since the last call, in logical pixels.
     QRect takeChangedArea();
 

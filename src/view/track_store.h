@@ -3,7 +3,6 @@
 #include "canvas.h"
 #include "core/model_numbers.h"
 
-#include <array>
 #include <vector>
 
 namespace kvor {

@@ -1,6 +1,7 @@
 #include "trajectory_view.h"
 
 #include "body_drawing.h"
+#include "pen.h"
 
 #include <algorithm>
 #include <cstddef>

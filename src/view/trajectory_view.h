@@ -1,7 +1,7 @@
 #pragma once
 
+#include "canvas.h"
 #include "core/model_record.h"
-#include "pen.h"
 #include "track_store.h"
 
 namespace kvor {
