@@ -30,8 +30,7 @@ struct TrackStore {
     real VX1Prev, VY1Prev, VX2Prev, VY2Prev;
 
     // The rod outline of the current state, and the one now on the picture.
-    RodOutline rod;
-    real RodX1Prev, RodY1Prev, RodX2Prev, RodY2Prev, RodX3Prev, RodY3Prev, RodX4Prev, RodY4Prev;
+    RodOutline rod, rodDrawn;
 
     // The dots of the points known to fit the single-precision coordinates of a picture, from
     // point 1 on, body 1 before body 2 at each point: the track as the picture re-plots it.

@@ -30,19 +30,13 @@ void eraseLastShapes(const ModelRecord& r, TrackStore& track, Pen& pen, Long p, 
     const double x1 = track.TrX1[p], y1 = track.TrY1[p], x2 = track.TrX2[p], y2 = track.TrY2[p];
     pen.line(x1, y1, x1 + track.VX1Prev / r.Mv, y1 + track.VY1Prev / r.Mv, kEraseColour);
     pen.line(x2, y2, x2 + track.VX2Prev / r.Mv, y2 + track.VY2Prev / r.Mv, kEraseColour);
-    track.VX1Prev = r.VX1;
-    track.VY1Prev = r.VY1;
-    track.VX2Prev = r.VX2;
-    track.VY2Prev = r.VY2;
+    StoreDrawnVelocities(r, track);
 
     pen.circle(x1, y1, r.D1 / r.Mx / 2, kEraseColour);
     pen.circle(x1, y1, kCentreMarkRadius, kEraseColour);
     pen.circle(x2, y2, kCentreMarkRadius, kEraseColour);
     if (option2Selected) {
-        pen.line(track.RodX1Prev, track.RodY1Prev, track.RodX3Prev, track.RodY3Prev, kEraseColour);
-        pen.line(track.RodX2Prev, track.RodY2Prev, track.RodX4Prev, track.RodY4Prev, kEraseColour);
-        pen.line(track.RodX1Prev, track.RodY1Prev, track.RodX2Prev, track.RodY2Prev, kEraseColour);
-        pen.line(track.RodX3Prev, track.RodY3Prev, track.RodX4Prev, track.RodY4Prev, kEraseColour);
+        DrawRodOutline(pen, track.rodDrawn, kEraseColour);
     } else {
         pen.circle(x2, y2, r.D2 / r.Mx / 2, kEraseColour);
     }
@@ -69,15 +63,8 @@ void drawCurrentShapes(const ModelRecord& r, TrackStore& track, Pen& pen, bool o
     pen.circle(x1, y1, kCentreMarkRadius, kBody1Colour);
     pen.circle(x2, y2, kCentreMarkRadius, kBody2Colour);
     if (option2Selected) {
-        DrawRodOutline(pen, track.rod);
-        track.RodX1Prev = track.rod.RodX1;
-        track.RodY1Prev = track.rod.RodY1;
-        track.RodX2Prev = track.rod.RodX2;
-        track.RodY2Prev = track.rod.RodY2;
-        track.RodX3Prev = track.rod.RodX3;
-        track.RodY3Prev = track.rod.RodY3;
-        track.RodX4Prev = track.rod.RodX4;
-        track.RodY4Prev = track.rod.RodY4;
+        DrawRodOutline(pen, track.rod, kBody2Colour);
+        track.rodDrawn = track.rod;
     } else {
         pen.circle(x2, y2, r.D2 / r.Mx / 2, kBody2Colour);
     }
@@ -101,6 +88,13 @@ void StoreStartPoint(const ModelRecord& r, TrackStore& track) {
     // re-plotted again, and every new one is checked before it is drawn.
     track.dots.clear();
     storePoint(r, track, r.NT);
+}
+
+void StoreDrawnVelocities(const ModelRecord& r, TrackStore& track) {
+    track.VX1Prev = r.VX1;
+    track.VY1Prev = r.VY1;
+    track.VX2Prev = r.VX2;
+    track.VY2Prev = r.VY2;
 }
 
 void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected,
