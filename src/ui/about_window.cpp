@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "application.h"
+#include "caption_fit.h"
 #include "child_widget.h"
 #include "help_text.h"
 #include "layout_table.h"

@@ -3,9 +3,11 @@
 #include "about_window.h"
 #include "application.h"
 #include "canvas_widget.h"
+#include "caption_fit.h"
 #include "child_widget.h"
 #include "control/input_reader.h"
 #include "data_file_setting.h"
+#include "file_path.h"
 #include "layout_table.h"
 #include "pixel_geometry.h"
 
