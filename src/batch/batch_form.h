@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/form.h"
+#include "host/form.h"
 
 #include <array>
 #include <bit>
@@ -10,10 +10,10 @@
 namespace kvor {
 
 // The window's boxes as plain values, for the batch runner and the tests. It starts as the
-// window does before its load: empty boxes, Option1 selected, "исходные данные" ticked, the
-// rod-length box and its caption hidden. Nobody looks at its boxes between two commands of a
-// script, so a number written into a box is kept as a number and its text made when it is asked
-// for: a run pays for the texts of the panel only when they are printed.
+// window does before its load: empty boxes, Option1 selected, "исходные данные" ticked. Nobody
+// looks at its boxes between two commands of a script, so a number written into a box is kept as
+// a number and its text made when it is asked for: a run pays for the texts of the panel only
+// when they are printed.
 class BatchForm final : public Form {
 public:
     BatchForm();
@@ -23,14 +23,13 @@ public:
     void setNumber(TextBox box, double value, char decimalSeparator) override;
     bool isChecked(CheckBox box) const override { return checks_.at(box); }
     bool isSelected(OptionButton option) const override { return selected_ == option; }
-    void setTextVisible(TextBox box, bool visible) override { visible_.at(box) = visible; }
-    void setRodLengthLabelVisible(bool visible) override { rodLengthLabelVisible_ = visible; }
+    // Nobody sees the boxes of a script: which of them are shown is not kept.
+    void setTextVisible(TextBox, bool) override {}
+    void setRodLengthLabelVisible(bool) override {}
 
     void setChecked(CheckBox box, bool checked) { checks_.at(box) = checked; }
     // Selects an option button; the caller runs its click handler when it became selected.
     void select(OptionButton option) { selected_ = option; }
-    bool isTextVisible(TextBox box) const { return visible_.at(box); }
-    bool isRodLengthLabelVisible() const { return rodLengthLabelVisible_; }
 
 private:
     // The number last written into a box, while the box holds it: its text may still have to be
@@ -49,8 +48,6 @@ private:
     mutable std::array<std::string, kTextBoxCount + 1> texts_;
     mutable std::array<BoxNumber, kTextBoxCount + 1> numbers_{};
     std::array<bool, kCheckBoxCount + 1> checks_{};
-    std::array<bool, kTextBoxCount + 1> visible_;
-    bool rodLengthLabelVisible_ = false;
     OptionButton selected_ = OptionButton::Option1;
 };
 

@@ -4,8 +4,6 @@
 #include "output/series_csv.h"
 #include "output/text_file.h"
 
-#include <chrono>
-
 namespace kvor {
 
 std::string EscapedLine(std::string_view text) {
@@ -23,31 +21,17 @@ std::string EscapedLine(std::string_view text) {
 namespace {
 
 // A picture without pixels: what is printed on it goes to the output, the rest is dropped.
-class TextCanvas final : public Canvas {
+class TextCanvas final : public BlankCanvas {
 public:
     TextCanvas(std::ostream& out, std::string_view name) : out_(out), name_(name) {}
 
-    void clear() override {}
-    void setScale(float, float, float, float) override {}
-    void line(float, float, float, float, Rgb) override {}
-    void circle(float, float, float, Rgb) override {}
-    void point(float, float, Rgb) override {}
     void print(float, float, std::string_view text) override {
         out_ << name_ << '\t' << EscapedLine(text) << '\n' << std::flush;
     }
-    void plotTrack(const TrackStore&, long) override {}
 
 private:
     std::ostream& out_;
     std::string_view name_;
-};
-
-class SteadyClock final : public Clock {
-public:
-    double seconds() const override {
-        using namespace std::chrono;
-        return duration<double>(steady_clock::now().time_since_epoch()).count();
-    }
 };
 
 // A picture drawn in an image whose printed texts also go to the output.
@@ -64,7 +48,7 @@ public:
         text_.print(x, y, text);
         image_.print(x, y, text);
     }
-    void plotTrack(const TrackStore& track, long nt) override { image_.plotTrack(track, nt); }
+    void dots(std::span<const Dot> run) override { image_.dots(run); }
 
 private:
     Canvas& image_;

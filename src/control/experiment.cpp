@@ -9,23 +9,6 @@
 
 namespace kvor {
 
-namespace {
-
-// Takes every drawing and draws nothing: a dry run that checks the coordinates of a drawing
-// before anything of it reaches a picture.
-class DryRunCanvas final : public Canvas {
-public:
-    void clear() override {}
-    void setScale(float, float, float, float) override {}
-    void line(float, float, float, float, Rgb) override {}
-    void circle(float, float, float, Rgb) override {}
-    void point(float, float, Rgb) override {}
-    void print(float, float, std::string_view) override {}
-    void plotTrack(const TrackStore&, long) override {}
-};
-
-} // namespace
-
 Experiment::Experiment(ModelRecord& record, TrackStore& track, Form& form, Surfaces surfaces,
                        Platform platform, ExperimentSettings settings)
     : r_(record), track_(track), form_(form), surfaces_(surfaces), platform_(platform),
@@ -73,7 +56,8 @@ void Experiment::Command7_Click() {
         [&] {
             ReadBodyGeometry(r_, form_, &*reading);
             reading.reset();
-            DryRunCanvas dryRun;
+            // A dry run checks the coordinates before anything of the drawing reaches the picture.
+            BlankCanvas dryRun;
             Pen check(dryRun);
             DrawBodies(r_, track_.rod, check, option1, option2);
         },

@@ -2,11 +2,12 @@
 
 #include "core/fp_exceptions.h"
 #include "core/model_record.h"
-#include "host.h"
+#include "host/clock.h"
+#include "host/event_host.h"
+#include "host/form.h"
+#include "host/message_host.h"
 #include "input_reader.h"
-#include "output/clock.h"
 #include "output/data_series.h"
-#include "output/form.h"
 #include "view/canvas.h"
 #include "view/track_store.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model_record.h"
-#include "output/form.h"
+#include "host/form.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/form.h"
+#include "host/form.h"
 
 #include <span>
 

@@ -1,6 +1,5 @@
 #include "core/fp_exceptions.h"
 #include "experiment.h"
-#include "messages.h"
 #include "view/trajectory_view.h"
 
 namespace kvor {

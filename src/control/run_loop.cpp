@@ -70,7 +70,7 @@ void Experiment::RunLoop() {
             platform_.messages.info(messages::kIncompatibleParameters);
             break;
         }
-    } catch (const DataFileError& failed) {
+    } catch (const FileWriteError& failed) {
         platform_.messages.info(messages::kFileWriteError, failed.detail());
     }
 }

@@ -1,6 +1,5 @@
 #include "core/display_angles.h"
 #include "core/energy_balance.h"
-#include "core/fp_exceptions.h"
 #include "core/number_text.h"
 #include "experiment.h"
 #include "messages.h"
@@ -85,10 +84,7 @@ void Experiment::StartState() {
     r.Fq0 = r.Kq * r.q1 * r.q2 / r.LRprev / r.LRprev;
 
     StoreStartPoint(r, track_);
-    track_.VX1Prev = r.VX1;
-    track_.VY1Prev = r.VY1;
-    track_.VX2Prev = r.VX2;
-    track_.VY2Prev = r.VY2;
+    StoreDrawnVelocities(r, track_);
 
     r.Z[1] = r.X1;
     r.Z[2] = r.X2;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/model_record.h"
-#include "form.h"
+#include "host/form.h"
 
 namespace kvor {
 

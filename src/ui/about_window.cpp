@@ -1,10 +1,11 @@
 #include "about_window.h"
 
 #include "application.h"
-#include "control_geometry.h"
+#include "caption_fit.h"
+#include "child_widget.h"
 #include "help_text.h"
 #include "layout_table.h"
-#include "qt_services.h"
+#include "pixel_geometry.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -29,17 +30,17 @@ AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nul
             control = help_;
         } else if (row.kind == Kind::Button) {
             auto* close = CreateChild<QPushButton>(this);
-            close->setText(FromUtf8(row.caption));
+            close->setText(QString::fromUtf8(row.caption));
             connect(close, &QPushButton::clicked, this, &QWidget::close);
             control = close;
         } else {
             auto* label = CreateChild<QLabel>(this);
-            label->setText(FromUtf8(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
+            label->setText(QString::fromUtf8(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
             label->setWordWrap(row.name == "Label1");
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             control = label;
         }
-        control->setObjectName(FromUtf8(row.name));
+        control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(PixelRect(row));
         FitCaption(*control);
     }

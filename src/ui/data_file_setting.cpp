@@ -1,9 +1,9 @@
 #include "data_file_setting.h"
 
 #include "control/user_documents.h"
+#include "file_path.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSettings>
 
 namespace kvor::ui {
@@ -25,14 +25,6 @@ void RememberDataFile(const QString& file) {
 
 QString DataFileToolTip(const QString& file) {
     return QStringLiteral("Файл записи: %1").arg(QDir::toNativeSeparators(file));
-}
-
-std::filesystem::path ToPath(const QString& file) {
-    return std::filesystem::path(QFile::encodeName(file).toStdString());
-}
-
-QString FromPath(const std::filesystem::path& file) {
-    return QFile::decodeName(QByteArray::fromStdString(file.native()));
 }
 
 } // namespace kvor::ui

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <filesystem>
-
 namespace kvor::ui {
 
 // The data file the window starts with: the one the user chose last time ("Файл записи…"), or
@@ -15,9 +13,5 @@ void RememberDataFile(const QString& file);
 
 // The tooltip of "Запись": which file the records go to.
 QString DataFileToolTip(const QString& file);
-
-// A path as the system's file functions take it, and back.
-std::filesystem::path ToPath(const QString& file);
-QString FromPath(const std::filesystem::path& file);
 
 } // namespace kvor::ui

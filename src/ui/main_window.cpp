@@ -3,10 +3,13 @@
 #include "about_window.h"
 #include "application.h"
 #include "canvas_widget.h"
+#include "caption_fit.h"
+#include "child_widget.h"
 #include "control/input_reader.h"
-#include "control_geometry.h"
 #include "data_file_setting.h"
+#include "file_path.h"
 #include "layout_table.h"
+#include "pixel_geometry.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -92,7 +95,7 @@ void MainWindow::createControls(QWidget* client) {
         switch (row.kind) {
         case Kind::Label: {
             auto* label = CreateChild<QLabel>(parent);
-            label->setText(FromUtf8(row.caption));
+            label->setText(QString::fromUtf8(row.caption));
             if (row.name == "Label86") rodLengthLabel_ = label;
             control = label;
             break;
@@ -120,26 +123,26 @@ void MainWindow::createControls(QWidget* client) {
         }
         case Kind::CheckBox: {
             auto* box = CreateChild<QCheckBox>(parent);
-            box->setText(FromUtf8(row.caption));
+            box->setText(QString::fromUtf8(row.caption));
             checks_[number] = box;
             control = box;
             break;
         }
         case Kind::OptionButton: {
             auto* option = CreateChild<QRadioButton>(parent);
-            option->setText(FromUtf8(row.caption));
+            option->setText(QString::fromUtf8(row.caption));
             (row.name == "Option1" ? option1_ : option2_) = option;
             control = option;
             break;
         }
         case Kind::Frame:
             frame = CreateChild<QGroupBox>(parent);
-            frame->setTitle(FromUtf8(row.caption));
+            frame->setTitle(QString::fromUtf8(row.caption));
             control = frame;
             break;
         case Kind::Button: {
             auto* button = CreateChild<QPushButton>(parent);
-            button->setText(FromUtf8(row.caption));
+            button->setText(QString::fromUtf8(row.caption));
             button->setAutoDefault(false);
             button->installEventFilter(this); // Enter presses it
             commands_.at(number) = button;
@@ -153,7 +156,7 @@ void MainWindow::createControls(QWidget* client) {
             break;
         }
         }
-        control->setObjectName(FromUtf8(row.name));
+        control->setObjectName(QString::fromUtf8(row.name));
         control->setGeometry(PixelRect(row));
         FitCaption(*control);
     }
@@ -224,7 +227,7 @@ void MainWindow::connectCommands() {
 void MainWindow::setText(TextBox box, std::string_view text) {
     if (texts_[box] == text) return;
     QLineEdit* const edit = boxes_[box];
-    edit->setText(FromUtf8(text));
+    edit->setText(QString::fromUtf8(text));
     // Long numbers show from their first digit, as typed numbers do.
     edit->setCursorPosition(0);
     if (IsScaleBox(box)) takeScaleText(box);

@@ -3,9 +3,9 @@
 #include "about_window.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
-#include "output/form.h"
+#include "host/form.h"
+#include "message_boxes.h"
 #include "pace.h"
-#include "qt_services.h"
 #include "view/track_store.h"
 
 #include <QMainWindow>

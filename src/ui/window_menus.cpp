@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "output/series_csv.h"
 #include "view/png_file.h"
+#include "view/saved_file.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -15,7 +16,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace kvor::ui {
@@ -51,18 +51,12 @@ ExportKind exportKind(MainWindow::Export what) {
     return {"Сохранить ряд данных", "ряд данных.csv", "Таблица CSV (*.csv)"};
 }
 
-// Written beside the file and renamed over it at the end, as the pictures are, so that a failure
-// leaves the file as it was; the reason comes in the words of the interface.
+// Saved whole, as the pictures are.
 QString saveText(const std::string& text, const QString& file) {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) return out.errorString();
-    if (out.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        return reason;
-    }
-    if (!out.commit()) return out.errorString();
-    return {};
+    return SaveWholeFile(file, [&](QIODevice& out) {
+        const auto size = static_cast<qint64>(text.size());
+        return out.write(text.data(), size) == size ? QString() : out.errorString();
+    });
 }
 
 } // namespace

@@ -19,11 +19,11 @@ void ComputeRodOutline(const ModelRecord& r, RodOutline& rod) {
     rod.RodY4 = (r.Y2 - r.L2 * C / 2 + r.R20 * S) / r.Mx;
 }
 
-void DrawRodOutline(Pen& pen, const RodOutline& rod) {
-    pen.line(rod.RodX1, rod.RodY1, rod.RodX3, rod.RodY3, kBody2Colour);
-    pen.line(rod.RodX2, rod.RodY2, rod.RodX4, rod.RodY4, kBody2Colour);
-    pen.line(rod.RodX1, rod.RodY1, rod.RodX2, rod.RodY2, kBody2Colour);
-    pen.line(rod.RodX3, rod.RodY3, rod.RodX4, rod.RodY4, kBody2Colour);
+void DrawRodOutline(Pen& pen, const RodOutline& rod, Rgb colour) {
+    pen.line(rod.RodX1, rod.RodY1, rod.RodX3, rod.RodY3, colour);
+    pen.line(rod.RodX2, rod.RodY2, rod.RodX4, rod.RodY4, colour);
+    pen.line(rod.RodX1, rod.RodY1, rod.RodX2, rod.RodY2, colour);
+    pen.line(rod.RodX3, rod.RodY3, rod.RodX4, rod.RodY4, colour);
 }
 
 void DrawBodies(const ModelRecord& r, RodOutline& rod, Pen& pen, bool option1Selected, bool option2Selected) {
@@ -32,7 +32,7 @@ void DrawBodies(const ModelRecord& r, RodOutline& rod, Pen& pen, bool option1Sel
     pen.line(r.X2 / r.Mx, r.Y2 / r.Mx, r.X2 / r.Mx + r.VX2 / r.Mv, r.Y2 / r.Mx + r.VY2 / r.Mv, kBody2Colour);
     pen.circle(r.X1 / r.Mx, r.Y1 / r.Mx, r.R10 / r.Mx, kBody1Colour);
     if (option2Selected)
-        DrawRodOutline(pen, rod);
+        DrawRodOutline(pen, rod, kBody2Colour);
     else
         pen.circle(r.X2 / r.Mx, r.Y2 / r.Mx, r.R20 / r.Mx, kBody2Colour);
 }

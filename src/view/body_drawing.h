@@ -10,8 +10,9 @@ namespace kvor {
 // angle phi2 with the vertical (counter-clockwise positive), in picture units.
 void ComputeRodOutline(const ModelRecord& r, RodOutline& rod);
 
-// The four sides of the outline in the rod's colour: 1-3, 2-4, 1-2, 3-4.
-void DrawRodOutline(Pen& pen, const RodOutline& rod);
+// The four sides of the outline, 1-3, 2-4, 1-2, 3-4: in the rod's colour, or in the erase colour
+// over the same pixels.
+void DrawRodOutline(Pen& pen, const RodOutline& rod, Rgb colour);
 
 // What Show bodies draws at the start position: both velocity vectors in the bodies' colours,
 // ball 1, and ball 2 or the rod outline, with the free radii and the current scales.

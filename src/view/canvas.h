@@ -1,17 +1,25 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 namespace kvor {
-
-struct TrackStore;
 
 // A colour as red, green, blue components 0 to 255.
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
     friend constexpr bool operator==(Rgb, Rgb) = default;
 };
+
+// A dot at a point in user coordinates, as point() sets it. It has no padding, so that a surface
+// can compare runs of dots byte for byte.
+struct Dot {
+    float x = 0, y = 0;
+    Rgb colour;
+    std::uint8_t unused = 0;
+};
+static_assert(sizeof(Dot) == 12);
 
 // A drawing surface that keeps what is drawn on it until it is cleared. It draws in user
 // coordinates set by the values at its top-left and bottom-right corners; coordinates arrive in
@@ -29,10 +37,22 @@ public:
     // Prints a text whose top-left corner is at (x, y), in the surface's text colour and font.
     virtual void print(float x, float y, std::string_view text) = 0;
 
-    // Sets the dots of the stored track, points 1 to NT, body 1 before body 2 at each point, over
-    // whatever is drawn. A surface may do it faster than one point at a time, as long as the
-    // picture afterwards is the same.
-    virtual void plotTrack(const TrackStore& track, long nt);
+    // Sets a run of dots in order, each as point() would, over whatever is drawn. A surface may
+    // do it faster than one dot at a time, as long as the picture afterwards is the same.
+    virtual void dots(std::span<const Dot> run);
+};
+
+// A surface that draws nothing, for a dry run of a drawing and for whoever wants only some of
+// what is drawn.
+class BlankCanvas : public Canvas {
+public:
+    void clear() override {}
+    void setScale(float, float, float, float) override {}
+    void line(float, float, float, float, Rgb) override {}
+    void circle(float, float, float, Rgb) override {}
+    void point(float, float, Rgb) override {}
+    void print(float, float, std::string_view) override {}
+    void dots(std::span<const Dot>) override {}
 };
 
 } // namespace kvor

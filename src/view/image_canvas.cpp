@@ -1,14 +1,12 @@
 #include "image_canvas.h"
 
-#include "track_store.h"
-
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
+#include <cstring>
 
 namespace kvor {
 
@@ -20,11 +18,8 @@ constexpr std::uint32_t packed(Rgb c) {
     return 0xff000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | std::uint32_t{c.b};
 }
 
-constexpr std::uint8_t kNoDot = 0, kBody1Dot = 1, kBody2Dot = 2;
-
-constexpr std::uint32_t dotColour(std::uint8_t body) {
-    return body == kBody1Dot ? packed(kBody1Colour) : packed(kBody2Colour);
-}
+// No dot at a pixel: no packed colour is 0, since they are all opaque.
+constexpr std::uint32_t kNoDot = 0;
 
 // Above this radius (device pixels) a circle is found column by column and row by row over the
 // picture instead of walking its whole circumference, which may be astronomically long.
@@ -77,7 +72,7 @@ ImageCanvas::ImageCanvas(QSize logicalSize, double devicePixelRatio)
       width_(image_.width()), height_(image_.height()),
       dot_(std::max(1, static_cast<int>(std::lround(devicePixelRatio)))),
       bits_(reinterpret_cast<std::uint32_t*>(image_.bits())), stride_(image_.bytesPerLine() / 4),
-      touched_(static_cast<std::size_t>(width_) * height_), trackColour_(touched_.size()) {
+      touched_(static_cast<std::size_t>(width_) * height_), dotColour_(touched_.size(), kNoDot) {
     image_.setDevicePixelRatio(devicePixelRatio);
     image_.fill(kWhite);
     // The condensed face of the window's boxes, which has Cyrillic, a pixel smaller than captions.
@@ -92,8 +87,8 @@ ImageCanvas::ImageCanvas(QSize logicalSize, double devicePixelRatio)
 
 void ImageCanvas::clear() {
     image_.fill(kWhite);
-    // Every pixel may have lost a dot; the next re-plot sets all of them again.
-    clearedSinceReplot_ = true;
+    // Every pixel may have lost a dot; the next run sets all of them again.
+    clearedSinceDots_ = true;
     for (const int i : touchedList_) touched_[i] = 0;
     touchedList_.clear();
     markChanged(0, 0, std::max(width_, height_));
@@ -115,7 +110,7 @@ void ImageCanvas::markChanged(int x, int y, int size) {
 }
 
 // Sets one dot (a logical pixel) whose top-left device pixel is (x, y), as far as it lies on the
-// picture, and remembers the pixels for the next track re-plot.
+// picture, and remembers the pixels for the next run of dots.
 void ImageCanvas::stamp(int x, int y, std::uint32_t colour) {
     const int x0 = std::max(x, 0), x1 = std::min(x + dot_, width_);
     const int y0 = std::max(y, 0), y1 = std::min(y + dot_, height_);
@@ -228,7 +223,7 @@ void ImageCanvas::point(float x, float y, Rgb colour) {
 void ImageCanvas::print(float x, float y, std::string_view text) {
     const double px = toDeviceX(x), py = toDeviceY(y);
     if (!(std::abs(px) < 1e6 && std::abs(py) < 1e6)) return;
-    const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString s = QString::fromUtf8(text);
     const double ratio = image_.devicePixelRatio();
     const QPointF topLeft(nearest(px) / ratio, nearest(py) / ratio);
     QPainter painter(&image_);
@@ -258,81 +253,72 @@ void ImageCanvas::print(float x, float y, std::string_view text) {
     markChanged(right - 1, bottom - 1, 1);
 }
 
-// A dot of the track: set in the picture and noted in the map, as the newest dot at its pixels.
-void ImageCanvas::plotDot(float x, float y, std::uint8_t body) {
-    const double px = toDeviceX(x), py = toDeviceY(y);
+// A dot of the run: set in the picture and noted in the map, as the newest dot at its pixels.
+void ImageCanvas::plotDot(const Dot& dot) {
+    const double px = toDeviceX(dot.x), py = toDeviceY(dot.y);
     if (!(px >= -dot_ && px <= width_ && py >= -dot_ && py <= height_)) return;
     const int left = nearest(px), top = nearest(py);
     const int x0 = std::max(left, 0), x1 = std::min(left + dot_, width_);
     const int y0 = std::max(top, 0), y1 = std::min(top + dot_, height_);
     if (x0 >= x1 || y0 >= y1) return;
-    const std::uint32_t c = dotColour(body);
+    const std::uint32_t c = packed(dot.colour);
     for (int row = y0; row < y1; ++row)
         for (int col = x0; col < x1; ++col) {
             bits_[static_cast<std::ptrdiff_t>(row) * stride_ + col] = c;
             const int index = row * width_ + col;
-            if (trackColour_[index] == kNoDot) trackPixels_.push_back(index);
-            trackColour_[index] = body;
+            if (dotColour_[index] == kNoDot) dotPixels_.push_back(index);
+            dotColour_[index] = c;
         }
     markChanged(x0, y0, dot_);
 }
 
-void ImageCanvas::forgetTrack() {
-    for (const int i : trackPixels_) trackColour_[i] = kNoDot;
-    trackPixels_.clear();
-    trackCount_ = 0;
+void ImageCanvas::forgetDots() {
+    for (const int i : dotPixels_) dotColour_[i] = kNoDot;
+    dotPixels_.clear();
+    run_.clear();
 }
 
-// The dots that drawing since the last re-plot may have covered come back.
-void ImageCanvas::restoreTrackPixels() {
+// The dots that drawing since the last run may have covered come back.
+void ImageCanvas::restoreDotPixels() {
     const auto restore = [&](int index) {
-        const std::uint8_t body = trackColour_[index];
-        if (body == kNoDot) return;
+        const std::uint32_t colour = dotColour_[index];
+        if (colour == kNoDot) return;
         const int row = index / width_, col = index % width_;
-        bits_[static_cast<std::ptrdiff_t>(row) * stride_ + col] = dotColour(body);
+        bits_[static_cast<std::ptrdiff_t>(row) * stride_ + col] = colour;
         markChanged(col, row, 1);
     };
-    if (clearedSinceReplot_) {
-        for (const int i : trackPixels_) restore(i);
+    if (clearedSinceDots_) {
+        for (const int i : dotPixels_) restore(i);
     } else {
         for (const int i : touchedList_) restore(i);
     }
 }
 
-void ImageCanvas::plotTrack(const TrackStore& track, long nt) {
-    // Another track, a new one in the same store, another scale or a shorter track: the map no
-    // longer tells what a full re-plot sets, so it is built again from the first dot.
-    const bool sameTrack = track_ == &track && trackGeneration_ == track.generation &&
-                           trackScale_ == scale_ && nt >= trackCount_;
-    if (!sameTrack) {
-        forgetTrack();
-        track_ = &track;
-        trackGeneration_ = track.generation;
-        trackScale_ = scale_;
+void ImageCanvas::dots(std::span<const Dot> run) {
+    // A run that begins with every dot of the last one, at the same scale, continues it: the map
+    // tells what setting the dots so far leaves. Any other run is mapped afresh from its first dot.
+    // Compared byte for byte: the same bytes are the same dots (a zero of the other sign only
+    // costs a fresh map).
+    const bool continues = runScale_ == scale_ && run.size() >= run_.size() &&
+                           std::memcmp(run_.data(), run.data(), run_.size() * sizeof(Dot)) == 0;
+    if (!continues) {
+        forgetDots();
+        runScale_ = scale_;
     } else {
-        restoreTrackPixels();
+        restoreDotPixels();
     }
-    for (long i = trackCount_ + 1; i <= nt; ++i) {
-        plotDot(static_cast<float>(track.TrX1[i]), static_cast<float>(track.TrY1[i]), kBody1Dot);
-        plotDot(static_cast<float>(track.TrX2[i]), static_cast<float>(track.TrY2[i]), kBody2Dot);
-    }
-    trackCount_ = std::max(trackCount_, nt);
+    for (const Dot& dot : run.subspan(run_.size())) plotDot(dot);
+    run_.insert(run_.end(), run.begin() + static_cast<std::ptrdiff_t>(run_.size()), run.end());
 
     for (const int i : touchedList_) touched_[i] = 0;
     touchedList_.clear();
-    clearedSinceReplot_ = false;
+    clearedSinceDots_ = false;
 }
 
 Rgb ImageCanvas::pixel(int x, int y) const {
     const QRgb c = image_.pixel(x, y);
     return {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
             static_cast<std::uint8_t>(qBlue(c))};
-}
-
-QPoint ImageCanvas::devicePixel(float x, float y) const {
-    const double px = toDeviceX(x), py = toDeviceY(y);
-    const double limit = std::numeric_limits<int>::max() / 2;
-    return {nearest(std::clamp(px, -limit, limit)), nearest(std::clamp(py, -limit, limit))};
 }
 
 QRect ImageCanvas::takeChangedArea() {

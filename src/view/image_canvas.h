@@ -22,10 +22,11 @@ namespace kvor {
 // edges of the user rectangle are visible. Coordinates far outside the picture are clipped in
 // floating point before anything becomes an integer, so 1e30 draws nothing and costs nothing.
 //
-// The track of the trajectory view is re-plotted at every update. This canvas keeps a map of the
-// newest dot colour at each pixel of the current track and the pixels drawn over since the last
-// re-plot, and sets only those again plus the new dots: the picture is the one a full re-plot
-// leaves, at a cost that does not grow with the length of the track.
+// The trajectory view re-plots its whole track as a run of dots at every update, the run of the
+// last update with the new dots after it. For a run that continues the one before (at the same
+// scale), this canvas keeps a map of the newest dot colour at each pixel of the run and of the
+// pixels drawn over since, and sets only those again plus the new dots: the picture is the one
+// that setting every dot leaves, at a cost that grows only a little with the length of the run.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(QSize logicalSize, double devicePixelRatio);
@@ -36,7 +37,7 @@ public:
     void circle(float x, float y, float radius, Rgb colour) override;
     void point(float x, float y, Rgb colour) override;
     void print(float x, float y, std::string_view text) override;
-    void plotTrack(const TrackStore& track, long nt) override;
+    void dots(std::span<const Dot> run) override;
 
     // The font of printed text (by default the face and size of the window's boxes); the text
     // colour is a fixed dark grey-black.
@@ -46,8 +47,6 @@ public:
     QSize logicalSize() const { return logicalSize_; }
     // The colour of a device pixel.
     Rgb pixel(int x, int y) const;
-    // Where a point in user coordinates lands: the top-left device pixel of its dot.
-    QPoint devicePixel(float x, float y) const;
     // The part of the picture changed since the last call, in logical pixels.
     QRect takeChangedArea();
 
@@ -62,13 +61,12 @@ private:
     double toDeviceX(float x) const { return (static_cast<double>(x) - scale_.left) * scale_.perUnitX; }
     double toDeviceY(float y) const { return (static_cast<double>(y) - scale_.top) * scale_.perUnitY; }
     void stamp(int x, int y, std::uint32_t colour);
-    void stampTracked(int x, int y, std::uint32_t colour);
     void markChanged(int x, int y, int size);
     void midpointCircle(int cx, int cy, int radius, std::uint32_t colour);
     void scannedCircle(double cx, double cy, double radius, std::uint32_t colour);
-    void plotDot(float x, float y, std::uint8_t body);
-    void restoreTrackPixels();
-    void forgetTrack();
+    void plotDot(const Dot& dot);
+    void restoreDotPixels();
+    void forgetDots();
 
     QSize logicalSize_;
     QImage image_;
@@ -79,18 +77,17 @@ private:
     QFont font_;
     Scale scale_;
 
-    // Pixels changed by drawing since the last track re-plot (every pixel after a clear).
+    // Pixels changed by drawing since the last run of dots (every pixel after a clear).
     std::vector<std::uint8_t> touched_;
     std::vector<int> touchedList_;
-    bool clearedSinceReplot_ = false;
+    bool clearedSinceDots_ = false;
 
-    // The current track: at each pixel 0, or 1 / 2 for the body whose dot was set there last.
-    std::vector<std::uint8_t> trackColour_;
-    std::vector<int> trackPixels_;
-    const TrackStore* track_ = nullptr;
-    unsigned trackGeneration_ = 0;
-    long trackCount_ = 0;
-    Scale trackScale_;
+    // The last run of dots, the scale it was set at, and at each pixel the colour of the newest
+    // of its dots there (0 for none).
+    std::vector<Dot> run_;
+    Scale runScale_;
+    std::vector<std::uint32_t> dotColour_;
+    std::vector<int> dotPixels_;
 
     int changedLeft_, changedTop_, changedRight_, changedBottom_;
 };

@@ -33,4 +33,8 @@ void Pen::print(double x, double y, std::string_view text) {
     fp::Outside([&] { canvas_.print(a, b, text); });
 }
 
+void Pen::dots(std::span<const Dot> run) {
+    fp::Outside([&] { canvas_.dots(run); });
+}
+
 } // namespace kvor

@@ -2,6 +2,7 @@
 
 #include "canvas.h"
 
+#include <span>
 #include <string_view>
 
 namespace kvor {
@@ -22,8 +23,8 @@ public:
     void circle(double x, double y, double radius, Rgb colour);
     void point(double x, double y, Rgb colour);
     void print(double x, double y, std::string_view text);
-
-    Canvas& canvas() { return canvas_; }
+    // Dots whose coordinates were checked when they were made.
+    void dots(std::span<const Dot> run);
 
 private:
     Canvas& canvas_;

@@ -3,7 +3,6 @@
 #include "canvas.h"
 #include "core/model_numbers.h"
 
-#include <array>
 #include <vector>
 
 namespace kvor {
@@ -31,14 +30,11 @@ struct TrackStore {
     real VX1Prev, VY1Prev, VX2Prev, VY2Prev;
 
     // The rod outline of the current state, and the one now on the picture.
-    RodOutline rod;
-    real RodX1Prev, RodY1Prev, RodX2Prev, RodY2Prev, RodX3Prev, RodY3Prev, RodX4Prev, RodY4Prev;
+    RodOutline rod, rodDrawn;
 
-    // Bumped whenever a new track begins at point 0, so that a surface that keeps the dots of
-    // the track knows when they stop counting.
-    unsigned generation = 0;
-    // Points 1 to `drawable` are known to fit the single-precision coordinates of a picture.
-    Long drawable = 0;
+    // The dots of the points known to fit the single-precision coordinates of a picture, from
+    // point 1 on, body 1 before body 2 at each point: the track as the picture re-plots it.
+    std::vector<Dot> dots;
 };
 
 // The colours of the two bodies' tracks.

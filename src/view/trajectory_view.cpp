@@ -1,6 +1,10 @@
 #include "trajectory_view.h"
 
 #include "body_drawing.h"
+#include "pen.h"
+
+#include <algorithm>
+#include <cstddef>
 
 namespace kvor {
 
@@ -26,35 +30,29 @@ void eraseLastShapes(const ModelRecord& r, TrackStore& track, Pen& pen, Long p, 
     const double x1 = track.TrX1[p], y1 = track.TrY1[p], x2 = track.TrX2[p], y2 = track.TrY2[p];
     pen.line(x1, y1, x1 + track.VX1Prev / r.Mv, y1 + track.VY1Prev / r.Mv, kEraseColour);
     pen.line(x2, y2, x2 + track.VX2Prev / r.Mv, y2 + track.VY2Prev / r.Mv, kEraseColour);
-    track.VX1Prev = r.VX1;
-    track.VY1Prev = r.VY1;
-    track.VX2Prev = r.VX2;
-    track.VY2Prev = r.VY2;
+    StoreDrawnVelocities(r, track);
 
     pen.circle(x1, y1, r.D1 / r.Mx / 2, kEraseColour);
     pen.circle(x1, y1, kCentreMarkRadius, kEraseColour);
     pen.circle(x2, y2, kCentreMarkRadius, kEraseColour);
     if (option2Selected) {
-        pen.line(track.RodX1Prev, track.RodY1Prev, track.RodX3Prev, track.RodY3Prev, kEraseColour);
-        pen.line(track.RodX2Prev, track.RodY2Prev, track.RodX4Prev, track.RodY4Prev, kEraseColour);
-        pen.line(track.RodX1Prev, track.RodY1Prev, track.RodX2Prev, track.RodY2Prev, kEraseColour);
-        pen.line(track.RodX3Prev, track.RodY3Prev, track.RodX4Prev, track.RodY4Prev, kEraseColour);
+        DrawRodOutline(pen, track.rodDrawn, kEraseColour);
     } else {
         pen.circle(x2, y2, r.D2 / r.Mx / 2, kEraseColour);
     }
 }
 
-// Every stored dot is set again, so that dots hit by the erasing come back. Each point is checked
-// once to fit a picture's coordinates; the surface then re-plots as it sees fit.
-void replotTrack(TrackStore& track, Canvas& canvas, Long nt) {
-    for (Long i = track.drawable + 1; i <= nt; ++i) {
-        ToSingle(track.TrX1[i]);
-        ToSingle(track.TrY1[i]);
-        ToSingle(track.TrX2[i]);
-        ToSingle(track.TrY2[i]);
-        track.drawable = i;
+// Every dot of points 1 to NT is set again, so that dots hit by the erasing come back. Each point
+// becomes its two dots once, checked to fit a picture's coordinates; the surface then re-plots the
+// run as it sees fit.
+void replotTrack(TrackStore& track, Pen& pen, Long nt) {
+    for (auto i = static_cast<Long>(track.dots.size() / 2) + 1; i <= nt; ++i) {
+        const Dot body1{ToSingle(track.TrX1[i]), ToSingle(track.TrY1[i]), kBody1Colour};
+        const Dot body2{ToSingle(track.TrX2[i]), ToSingle(track.TrY2[i]), kBody2Colour};
+        track.dots.push_back(body1);
+        track.dots.push_back(body2);
     }
-    canvas.plotTrack(track, nt);
+    pen.dots(track.dots);
 }
 
 void drawCurrentShapes(const ModelRecord& r, TrackStore& track, Pen& pen, bool option2Selected) {
@@ -65,15 +63,8 @@ void drawCurrentShapes(const ModelRecord& r, TrackStore& track, Pen& pen, bool o
     pen.circle(x1, y1, kCentreMarkRadius, kBody1Colour);
     pen.circle(x2, y2, kCentreMarkRadius, kBody2Colour);
     if (option2Selected) {
-        DrawRodOutline(pen, track.rod);
-        track.RodX1Prev = track.rod.RodX1;
-        track.RodY1Prev = track.rod.RodY1;
-        track.RodX2Prev = track.rod.RodX2;
-        track.RodY2Prev = track.rod.RodY2;
-        track.RodX3Prev = track.rod.RodX3;
-        track.RodY3Prev = track.rod.RodY3;
-        track.RodX4Prev = track.rod.RodX4;
-        track.RodY4Prev = track.rod.RodY4;
+        DrawRodOutline(pen, track.rod, kBody2Colour);
+        track.rodDrawn = track.rod;
     } else {
         pen.circle(x2, y2, r.D2 / r.Mx / 2, kBody2Colour);
     }
@@ -95,9 +86,15 @@ void PrepareTrajectoryView(Canvas& canvas) {
 void StoreStartPoint(const ModelRecord& r, TrackStore& track) {
     // A new track begins even when its first point cannot be placed: none of the old dots is
     // re-plotted again, and every new one is checked before it is drawn.
-    ++track.generation;
-    track.drawable = 0;
+    track.dots.clear();
     storePoint(r, track, r.NT);
+}
+
+void StoreDrawnVelocities(const ModelRecord& r, TrackStore& track) {
+    track.VX1Prev = r.VX1;
+    track.VY1Prev = r.VY1;
+    track.VX2Prev = r.VX2;
+    track.VY2Prev = r.VY2;
 }
 
 void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected,
@@ -105,9 +102,12 @@ void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option
     Pen pen(canvas);
     Increment(r.NT);
     storePoint(r, track, r.NT);
+    // A run continued after a start that failed part-way counts its points from 1 again in the
+    // old track: the dots of the points stored again go with them.
+    track.dots.resize(std::min(track.dots.size(), 2 * static_cast<std::size_t>(r.NT - 1)));
     if (!option1Selected) ComputeRodOutline(r, track.rod);
     eraseLastShapes(r, track, pen, r.NT - 1, option2Selected);
-    replotTrack(track, canvas, r.NT);
+    replotTrack(track, pen, r.NT);
     drawCurrentShapes(r, track, pen, option2Selected);
 }
 

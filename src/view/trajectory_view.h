@@ -1,7 +1,7 @@
 #pragma once
 
+#include "canvas.h"
 #include "core/model_record.h"
-#include "pen.h"
 #include "track_store.h"
 
 namespace kvor {
@@ -12,9 +12,14 @@ namespace kvor {
 // Sets the coordinates of the trajectory picture and draws its grid and axes (without clearing).
 void PrepareTrajectoryView(Canvas& canvas);
 
-// Stores the current positions as point 0, the start of a new track, and the current
-// velocities as the ones drawn there.
+// Stores the current positions as point 0, the start of a new track. The velocities with which
+// the vectors there count as drawn are the caller's: a start stores its own, a reversal keeps
+// those of the last update.
 void StoreStartPoint(const ModelRecord& r, TrackStore& track);
+
+// The current velocities as those with which the vectors at the newest point count as drawn: the
+// next update erases the vectors drawn with them.
+void StoreDrawnVelocities(const ModelRecord& r, TrackStore& track);
 
 // One update of the picture during a run: appends a track point, erases the vectors and bodies
 // of the last update by drawing them again in the erase colour, re-plots the track and draws

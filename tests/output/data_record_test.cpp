@@ -42,7 +42,7 @@ TEST(DataRecord, AFailedWriteLeavesTheEarlierRecordsAndNoPieceOfTheNewOne) {
     std::string detail;
     try {
         WriteDataRecord(r, true, ',', file);
-    } catch (const DataFileError& failed) {
+    } catch (const FileWriteError& failed) {
         detail = failed.detail(); // the file on the first line, the system's reason on the next
     }
     setrlimit(RLIMIT_FSIZE, &saved);

@@ -3,8 +3,9 @@
 // Plain stand-ins for the window's services: message boxes answered from a script, event
 // processing that runs a callback, a clock that shows what it is told.
 
-#include "control/host.h"
-#include "output/clock.h"
+#include "host/clock.h"
+#include "host/event_host.h"
+#include "host/message_host.h"
 
 #include <deque>
 #include <functional>

@@ -1,6 +1,6 @@
 // The real message boxes, answered by a timer that finds the modal box as a user would see it.
 
-#include "ui/qt_services.h"
+#include "ui/message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

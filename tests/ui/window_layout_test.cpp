@@ -1,4 +1,4 @@
-#include "ui/application.h"
+#include "ui/caption_fit.h"
 #include "window_fixture.h"
 
 #include <QCheckBox>

@@ -4,10 +4,8 @@
 
 #include <QRect>
 #include <QSize>
-#include <QString>
 
 #include <algorithm>
-#include <string_view>
 
 namespace kvor::ui {
 
@@ -28,10 +26,6 @@ inline QSize ClientAreaSize() {
         bottom = std::max(bottom, place.y() + place.height());
     }
     return {right, bottom};
-}
-
-inline QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace kvor::ui

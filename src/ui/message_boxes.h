@@ -1,23 +1,13 @@
 #pragma once
 
-#include "control/host.h"
-#include "output/clock.h"
+#include "host/message_host.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 
 namespace kvor::ui {
-
-// Qt parents own their children and delete them with themselves: a widget made here is handed
-// over to its parent at once.
-template <typename Widget> Widget* CreateChild(QWidget* parent) {
-    auto widget = std::make_unique<Widget>();
-    widget->setParent(parent);
-    return widget.release();
-}
 
 // The program's message boxes: modal over the main window, titled "Kvor3", with OK or Yes and No.
 class QtMessageHost final : public MessageHost {
@@ -32,12 +22,6 @@ public:
 private:
     QPointer<QWidget> parent_;
     std::function<void()> beforeShow_;
-};
-
-// Wall-clock seconds from a steady clock: it runs through pauses and never jumps back.
-class SteadyClock final : public Clock {
-public:
-    double seconds() const override;
 };
 
 } // namespace kvor::ui

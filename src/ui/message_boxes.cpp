@@ -1,0 +1,28 @@
+#include "message_boxes.h"
+
+#include "control/messages.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace kvor::ui {
+
+// The detail goes under the text in the box's informative text, which the box lays out and wraps
+// by itself; the text keeps its exact wording.
+void QtMessageHost::info(std::string_view text, std::string_view detail) {
+    if (beforeShow_) beforeShow_();
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(messages::kTitle), QString::fromUtf8(text),
+                    QMessageBox::Ok, parent_);
+    if (!detail.empty()) box.setInformativeText(QString::fromUtf8(detail));
+    box.exec();
+}
+
+bool QtMessageHost::askYesNo(std::string_view text) {
+    if (beforeShow_) beforeShow_();
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(messages::kTitle), QString::fromUtf8(text),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace kvor::ui
