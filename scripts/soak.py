@@ -51,8 +51,7 @@ def random_text(rnd):
 def random_session(rnd, data_file, blocked_file):
     lines, typed = [f"data {data_file}"], {}
     for _ in range(rnd.randint(5, 60)):
-        action = rnd.randrange(20)
-        if action < 7:
+        if rnd.randrange(20) < 7:
             box, text = rnd.randint(1, 67), random_text(rnd)
             if box == 55 and not (text == "" or NUMBER.fullmatch(text) and float(text) <= 64):
                 text = str(rnd.randint(-2, 64))  # runs stay short
@@ -99,9 +98,8 @@ def main():
     messages, failures, sessions, commands = program_messages(), 0, 0, 0
     end = time.monotonic() + args.seconds
     with tempfile.TemporaryDirectory() as work:
-        folder = pathlib.Path(work)
-        data_file, blocked_file = folder / "kvor.dat", folder / "blocked" / "kvor.dat"
-        (folder / "blocked" / "kvor.dat").mkdir(parents=True)
+        data_file, blocked_file = pathlib.Path(work) / "kvor.dat", pathlib.Path(work) / "blocked" / "kvor.dat"
+        blocked_file.mkdir(parents=True)  # a folder where the file should be
         while (sessions < args.sessions) if args.sessions is not None else time.monotonic() < end:
             seed = args.seed + sessions
             lines, typed = random_session(random.Random(seed), data_file, blocked_file)

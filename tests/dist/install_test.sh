@@ -38,6 +38,7 @@ for program in kvor3m kvor3m-batch; do
     [ $status = 2 ] && [ ! -s "$prefix/out" ] && grep -q -- '--help' "$prefix/err" ||
         fail "$program --no-such-option: status $status, $(cat "$prefix/out" "$prefix/err")"
 done
+[ "$(echo print | "$prefix/bin/kvor3m-batch" - | head -n1)" = $'Text1\t1' ] || fail "kvor3m-batch - reads no script"
 status=0
 "$prefix/bin/kvor3m" --data 2>/dev/null || status=$?
 [ $status = 2 ] || fail "kvor3m --data without a file: status $status"

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# A user's session with the program installed into a prefix nobody may write to, run by an
-# ordinary user with a home of its own (a user this test creates when it runs as root), at pace
-# max: tick "Запись", press " Начать эксперимент  ", wait for the worked example to fill the track
-# store and dismiss the message, look at the trajectory picture, save it and the series of values
-# through the menu "Файл", and leave by "Файл" -> "Выход". The program must end by itself, with
-# complete records in the user's Documents/Kvor3m/kvor.dat; the saved picture must be the one on
-# the screen and the table one row per screen update. Then the installed kvor3m-batch runs the
-# ball-rod example in the user's home.
+# A user's session with the program installed into a prefix nobody may write to, run at pace max
+# by an ordinary user with a home of its own (one this test creates when it runs as root): tick
+# "Запись", start the worked example, dismiss the message of the full track store, save the
+# trajectories and the series through "Файл" and leave by "Файл" -> "Выход". The saved picture must
+# be the one on the screen, the table one row per screen update, the user's Documents/Kvor3m/kvor.dat
+# complete records. Then the installed kvor3m-batch runs the ball-rod example in the user's home.
 #
 # Usage: window_run_test.sh BUILD_FOLDER
 set -euo pipefail
@@ -15,10 +13,7 @@ build=$1
 work=$(mktemp -d)
 prefix=$(mktemp -d)
 home=$(mktemp -d)
-user=
-made_user=
-xvfb_pid=
-app_pid=
+user= made_user= xvfb_pid= app_pid=
 
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
@@ -29,9 +24,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
+fail() { echo "FAILED: $*" >&2; exit 1; }
+# Whether a command succeeds within ten seconds, tried every tenth of a second.
+within_10s() {
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
 }
 
 for tool in Xvfb xdotool import convert setpriv useradd; do
@@ -59,11 +56,7 @@ as_user() {
 # A server on a free display; it tells its number once it is ready.
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+within_10s test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
@@ -95,8 +88,7 @@ through_file_menu() {
     sleep 0.5
     xdotool windowfocus --sync "$dialog" key ctrl+a type --delay 20 "$3"
     xdotool key Return
-    for _ in $(seq 100); do [ -s "$3" ] && break; sleep 0.1; done
-    [ -s "$3" ] || fail "nothing was saved as $3"
+    within_10s test -s "$3" || fail "nothing was saved as $3"
 }
 
 click_at $((728 + 6)) $((536 + 6))      # Check2 "Запись", on its square
@@ -108,22 +100,18 @@ box=$(timeout 120 xdotool search --sync --onlyvisible --name '^Kvor3$' | head -n
 sleep 0.3
 xdotool windowfocus --sync "$box"
 xdotool key --clearmodifiers Return
-for _ in $(seq 100); do
-    xdotool search --onlyvisible --name '^Kvor3$' >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Kvor3$' >/dev/null 2>&1 && fail "the message box did not go away"
+box_gone() { ! xdotool search --onlyvisible --name '^Kvor3$' >/dev/null 2>&1; }
+within_10s box_gone || fail "the message box did not go away"
 sleep 0.5
 
 # Picture1 is at (496, 0), 293 pixels square with a one-pixel frame.
 import -window root "$work/screen.png"
 convert "$work/screen.png" -crop "291x291+$((X + 497))+$((Y + menu + 1))" +repage "$work/picture1.png"
 histogram=$(convert "$work/picture1.png" -format %c histogram:info:-)
-count_of() { echo "$histogram" | grep -i "#$1" | sed -E 's/^ *([0-9]+):.*/\1/' | head -n1; }
-red=$(count_of FA0000)
-blue=$(count_of 0000FA)
-[ "${red:-0}" -ge 50 ] || fail "the trajectory picture shows ${red:-0} pixels of body 1's colour"
-[ "${blue:-0}" -ge 50 ] || fail "the trajectory picture shows ${blue:-0} pixels of body 2's colour"
+for colour in FA0000 0000FA; do  # the two bodies' colours
+    count=$(grep -i "#$colour" <<<"$histogram" | sed -E 's/^ *([0-9]+):.*/\1/' | head -n1)
+    [ "${count:-0}" -ge 50 ] || fail "the trajectory picture shows ${count:-0} pixels of #$colour"
+done
 
 # "Сохранить траектории…" saves what the screen shows, pixel for pixel; "Сохранить ряд данных
 # (CSV)…" a header and the 2221 screen updates of the run, every line ending in CR LF.
@@ -136,32 +124,21 @@ through_file_menu 3 "Сохранить ряд данных" "$home/series.csv"
     fail "series.csv is not the table of the run"
 
 through_file_menu 5                     # "Файл" -> "Выход", below "Файл записи…"
-for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the program is still running after Выход"
+program_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
+within_10s program_ended || fail "the program is still running after Выход"
 status=0
 wait "$app_pid" || status=$?
 app_pid=
 [ "$status" = 0 ] || fail "the program ended with status $status"
 
-# Complete records: four labelled lines and two empty ones each, every line ending in CR LF;
-# `count` of them, or any number when it is 0.
+# Complete records, `count` of them (0: any number): four labelled lines and two empty ones each,
+# every line ending in CR LF.
 records_are_whole() {
-    awk -v count="$1" '
-        { if (substr($0, length($0)) != "\r") bad = "a line without CR LF"; sub(/\r$/, "") }
-        { n = (NR - 1) % 6 }
-        n == 0 && !/^T= [-0-9.E+]+    Alfa= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-        n == 1 && !/^m1= .*    VY1= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-        n == 2 && !/^m2= .*    VY2= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-        n == 3 && !/^F= .*    E= [-0-9.E+]+$/ { bad = "line " NR ": " $0 }
-        n >= 4 && $0 != "" { bad = "line " NR " is not empty" }
-        END {
-            if (bad != "") { print bad; exit 1 }
-            if (NR % 6 != 0 || (count > 0 && NR != count * 6)) { print NR " lines for " count " records"; exit 1 }
-        }
-    ' "$data"
+    awk -v count="$1" '{ n = (NR - 1) % 6; bad = bad || !sub(/\r$/, ""); number = "[-0-9.E+]+$" }
+        n == 0 && $0 !~ "^T= [-0-9.E+]+    Alfa= " number || n == 1 && $0 !~ "^m1= .*    VY1= " number ||
+        n == 2 && $0 !~ "^m2= .*    VY2= " number || n == 3 && $0 !~ "^F= .*    E= " number ||
+        n >= 4 && $0 != "" { bad = 1 }
+        END { exit bad || NR % 6 != 0 || (count > 0 && NR != count * 6) }' "$data"
 }
 
 # 2221 updates of 20 steps are 44420 steps: a record after every 1000 of them, 44 in all, in the

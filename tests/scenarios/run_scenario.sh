@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays one golden scenario through the batch runner in a scratch folder and compares NAME.out, and
-# the data file NAME.dat and the table NAME.csv it wrote, with those beside it;
+# the data file NAME.dat, the table NAME.csv and the picture NAME.png it wrote, with those beside it;
 # KVOR_SCENARIO_UPDATE=1 writes them instead (see README.md here).
 #   run_scenario.sh KVOR3M_BATCH tests/scenarios/NAME.kvs
 # LC_ALL=C, or a Russian locale compiled here for "# locale: ru_RU.UTF-8" (exit 77, a skip, when
@@ -14,11 +14,13 @@ name=$(basename "$script" .kvs)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-environment=(LC_ALL=C)
+# Qt, which draws the pictures of "png", wants a runtime folder of its own.
+mkdir -m 700 "$work/runtime"
+environment=(XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C)
 if grep -q '^# locale: ru_RU.UTF-8' "$script"; then
     mkdir "$work/locales"
     localedef -i ru_RU -f UTF-8 "$work/locales/ru_RU.UTF-8" >/dev/null 2>&1 || { echo "no Russian locale"; exit 77; }
-    environment=(LOCPATH="$work/locales" LC_ALL=ru_RU.UTF-8)
+    environment+=(LOCPATH="$work/locales" LC_ALL=ru_RU.UTF-8)
 fi
 
 mkdir "$work/run"
@@ -32,7 +34,7 @@ status=0
 
 if [ -n "${KVOR_SCENARIO_UPDATE:-}" ]; then
     cp "$work/$name.out" "$folder/$name.out"
-    for file in "$name.dat" "$name.csv"; do
+    for file in "$name.dat" "$name.csv" "$name.png"; do
         rm -f "$folder/$file"
         [ ! -f "$work/run/$file" ] || cp "$work/run/$file" "$folder/$file"
     done
@@ -42,7 +44,7 @@ fi
 
 failed=0
 diff -u --label "expected $name.out" --label "actual" "$folder/$name.out" "$work/$name.out" || failed=1
-for file in "$name.dat" "$name.csv"; do
+for file in "$name.dat" "$name.csv" "$name.png"; do
     if [ -f "$folder/$file" ] || [ -f "$work/run/$file" ]; then
         diff -u "$folder/$file" "$work/run/$file" | head -n 40
         cmp -s "$folder/$file" "$work/run/$file" || failed=1

@@ -13,8 +13,9 @@
 
 namespace kvor::test {
 
+// The settings are shared with tests that may run at the same time: only the choice is removed.
 TEST(DataFileChoice, RememberedForTheNextStartUnlessForOneRun) {
-    QSettings().clear();
+    QSettings().remove(QStringLiteral("recording/dataFile"));
     const QTemporaryDir dir;
     ScriptedMessages messages;
     ui::MainWindow window(&messages);
@@ -30,7 +31,7 @@ TEST(DataFileChoice, RememberedForTheNextStartUnlessForOneRun) {
     EXPECT_EQ(window.experiment().settings().dataFile,
               dir.filePath(QStringLiteral("chosen.dat")).toStdString());
     EXPECT_EQ(ui::MainWindow(&messages).dataFile(), dir.filePath(QStringLiteral("chosen.dat")));
-    QSettings().clear();
+    QSettings().remove(QStringLiteral("recording/dataFile"));
 }
 
 } // namespace kvor::test

@@ -12,49 +12,40 @@
 namespace kvor::test {
 namespace {
 
-struct SeenBox {
-    QString title, text, detail;
-    QMessageBox::StandardButtons buttons;
-    bool modal = false;
-};
-
-// Presses `answer` on the next modal message box, after noting what it showed.
-void AnswerNextBox(SeenBox& seen, QMessageBox::StandardButton answer) {
+// Presses `answer` on the next modal message box; returns what it showed: its title, text,
+// informative text and buttons.
+QString AnswerNextBox(QMessageBox::StandardButton answer, const std::function<void()>& show) {
+    QString seen;
     QTimer::singleShot(0, [&seen, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        seen = {box->windowTitle(), box->text(), box->informativeText(), box->standardButtons(),
-                box->isModal()};
+        ASSERT_TRUE(box->isModal());
+        seen = QStringList{box->windowTitle(), box->text(), box->informativeText(),
+                           QString::number(box->standardButtons())}
+                   .join('|');
         box->button(answer)->click();
     });
+    show();
+    return seen;
 }
 
 TEST(MessageBoxes, ModalTitledKvor3WithOkOrYesAndNo) {
     QWidget owner;
     int refreshed = 0;
     ui::QtMessageHost host(&owner, [&] { ++refreshed; });
+    const QString ok = QString::number(QMessageBox::Ok),
+                  yesNo = QString::number(QMessageBox::Yes | QMessageBox::No);
 
-    SeenBox seen;
-    AnswerNextBox(seen, QMessageBox::Ok);
-    host.info("Шар должен лететь слева направо");
-    EXPECT_EQ(seen.title, QStringLiteral("Kvor3"));
-    EXPECT_EQ(seen.text, QStringLiteral("Шар должен лететь слева направо"));
-    EXPECT_EQ(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    EXPECT_TRUE(seen.modal);
-    EXPECT_TRUE(seen.detail.isEmpty());
-
-    AnswerNextBox(seen, QMessageBox::Ok);
-    host.info("Ошибка записи в файл", "/home/u/kvor.dat\nNo space left on device");
-    EXPECT_EQ(seen.text, QStringLiteral("Ошибка записи в файл"));
-    EXPECT_EQ(seen.detail, QStringLiteral("/home/u/kvor.dat\nNo space left on device"));
-
-    AnswerNextBox(seen, QMessageBox::No);
-    EXPECT_FALSE(host.askYesNo("Продолжить эксперимент ?"));
-    EXPECT_EQ(seen.title, QStringLiteral("Kvor3"));
-    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
-
-    AnswerNextBox(seen, QMessageBox::Yes);
-    EXPECT_TRUE(host.askYesNo("Продолжить эксперимент ?"));
+    EXPECT_EQ(AnswerNextBox(QMessageBox::Ok, [&] { host.info("Шар должен лететь слева направо"); }),
+              "Kvor3|Шар должен лететь слева направо||" + ok);
+    EXPECT_EQ(AnswerNextBox(QMessageBox::Ok, [&] { host.info("Ошибка", "/home/u/kvor.dat\nNo space left"); }),
+              "Kvor3|Ошибка|/home/u/kvor.dat\nNo space left|" + ok);
+    bool yes = true;
+    EXPECT_EQ(AnswerNextBox(QMessageBox::No, [&] { yes = host.askYesNo("Продолжить?"); }),
+              "Kvor3|Продолжить?||" + yesNo);
+    EXPECT_FALSE(yes);
+    AnswerNextBox(QMessageBox::Yes, [&] { yes = host.askYesNo("Продолжить?"); });
+    EXPECT_TRUE(yes);
     EXPECT_EQ(refreshed, 4); // the pictures are brought up to date before every box
 }
 

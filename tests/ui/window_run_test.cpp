@@ -21,40 +21,38 @@ TEST_F(WindowRun, StartAndAStopClickedDuringTheRun) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(WindowRun, ExitDuringARunEndsItWithoutAnotherStepOrAMessage) {
-    click("Command6");
-    ASSERT_NE(window.aboutWindow(), nullptr);
-    clickWhenTrackHas(3, "Command4");
-    click("Command1");
-    const ModelRecord& r = window.record();
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(window.aboutWindow() == nullptr || !window.aboutWindow()->isVisible(), true);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(r.NT, 3);
-    EXPECT_EQ(r.StepCount, 0);
-    EXPECT_NEAR(r.T, 3 * 20 * 1e-5, 1e-12);
+// "Выход" during a run, or the window closed by its frame, ends the run at its next update without
+// another step or a message, and the About window goes with the main window.
+TEST_F(WindowRun, LeavingDuringARunEndsItWithoutAnotherStepOrAMessage) {
+    for (const bool byFrame : {false, true}) {
+        ui::MainWindow w(&messages);
+        w.setPace(ui::Pace::Max);
+        w.show();
+        w.findChild<QAbstractButton*>("Command6")->click();
+        QTimer leave;
+        leave.setInterval(0);
+        QObject::connect(&leave, &QTimer::timeout, [&] {
+            if (w.record().NT < 3) return;
+            leave.stop();
+            byFrame ? void(w.close()) : w.findChild<QAbstractButton*>("Command4")->click();
+        });
+        leave.start();
+        w.findChild<QAbstractButton*>("Command1")->click();
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_TRUE(w.aboutWindow() == nullptr || !w.aboutWindow()->isVisible());
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_EQ(w.record().NT, 3) << byFrame;
+        EXPECT_EQ(w.record().StepCount, 0);
+        EXPECT_NEAR(w.record().T, 3 * 20 * 1e-5, 1e-12);
+    }
 }
 
-TEST_F(WindowRun, ClosingTheWindowByItsFrameDuringARunEndsItToo) {
-    QTimer closer;
-    closer.setInterval(0);
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (window.record().NT >= 5) closer.stop(), window.close();
-    });
-    closer.start();
-    click("Command1");
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(window.record().NT, 5);
-    EXPECT_NEAR(window.record().T, 5 * 20 * 1e-5, 1e-12);
-}
-
-TEST_F(WindowRun, CommandsDuringARunActOnIt) {
-    // Start pressed again during the run begins the experiment anew instead of nesting a run.
+// Start pressed again during the run begins the experiment anew, from point 0 and model time 0,
+// instead of nesting a run.
+TEST_F(WindowRun, StartDuringARunBeginsItAnew) {
     clickWhenTrackHas(50, "Command1");
     clickWhenTrackHas(60, "Command2");
     click("Command1");
-    // The new experiment starts again from point 0 and model time 0.
     EXPECT_EQ(window.record().NT, 61);
     EXPECT_NEAR(window.record().T, 61 * 20 * 1e-5, 1e-12);
     EXPECT_FALSE(window.experiment().running());
