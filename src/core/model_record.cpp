@@ -10,7 +10,6 @@ void SetModelConstants(ModelRecord& r) {
     r.G = std::pow(10.0, -12.0) * 66.7;
     r.Vsv = std::pow(10.0, 8.0) * 2.998;
     r.Kq = 9e9;
-    r.Pi = 3.141593;
 }
 
 } // namespace kvor

@@ -96,7 +96,7 @@ template <typename Number> struct BasicModelRecord {
     Integer EqAnswer = 0;   // answer to the question about Eq; 6 means Yes
 
     // Physical constants, set when the window loads.
-    Number G, Kq, Vsv, Pi;
+    Number G, Kq, Vsv;
 };
 
 // The one record of the program, owned by the window or the batch runner and handed to every
@@ -124,7 +124,7 @@ static_assert(sizeof(PlainRecord) == sizeof(BasicModelRecord<real>));
 constexpr Integer kAnswerYes = 6;
 constexpr Integer kAnswerNo = 7;
 
-// Sets G, Vsv, Kq and Pi, and nothing else of the record.
+// Sets G, Vsv and Kq, and nothing else of the record.
 void SetModelConstants(ModelRecord& r);
 
 // The mirrors of the two centres' positions and velocities from Z: X1, X2, Y1, Y2, VX1, VX2,
