@@ -1,7 +1,7 @@
-// Mechanics in whole runs of two balls through the batch runner: momentum is kept, viscous loss
-// only in contact, a lossless impact's balance at 0, Runge-Kutta of the 4th order; and the error
-// no script reaches: a counter's end. (The exchange of velocities and Reverse bringing it back is
-// the golden scenario head_on_reverse; the rod's impacts are swept in ball_rod_test.)
+// Mechanics in whole runs of two balls through the batch runner: equal elastic balls exchange
+// velocities and Reverse brings them back, momentum is kept, viscous loss only in contact, a
+// lossless impact's balance at 0, Runge-Kutta of the 4th order; and the error no script reaches: a
+// counter's end. (The rod's impacts are swept in ball_rod_test.)
 
 #include "batch/batch_runner.h"
 #include "control/messages.h"
@@ -37,6 +37,23 @@ public:
     std::ostringstream out;
     BatchRunner runner{out, {'.', "/dev/null"}};
 };
+
+TEST(Physics, EqualElasticBallsExchangeVelocitiesAndReverseBringsThemBack) {
+    Session session(kHeadOn);
+    const ModelRecord& r = session.play({"start"}, 60);
+    EXPECT_NEAR(r.VX1, -10, 1e-4);
+    EXPECT_NEAR(r.VX2, 5, 1e-4);
+    const double T = r.T;
+    // Reversed, they meet again, exchange the velocities back and retrace their paths: after as
+    // long a time they are where they started, with their start velocities reversed.
+    session.play({"reverse"}, 60);
+    EXPECT_NEAR(r.T, T, 1e-12);
+    EXPECT_NEAR(r.VX1, -5, 1e-4);
+    EXPECT_NEAR(r.VX2, 10, 1e-4);
+    EXPECT_NEAR(r.X1, -0.26, 1e-5);
+    EXPECT_NEAR(r.X2, 0.26, 1e-5);
+    EXPECT_EQ(r.VY1, 0.0);
+}
 
 struct Impact {
     const char* name;
