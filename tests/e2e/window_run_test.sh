@@ -30,6 +30,24 @@ within_10s() {
     for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
     return 1
 }
+# The visible windows whose name matches $1, one id a line; fails when the search did not finish.
+# xdotool walks the whole window tree, and a window that closes under it (a menu, a dialog) ends it
+# with Xlib's BadWindow error: such a search says nothing either way and is to be tried again.
+windows_named() {
+    local ids
+    ids=$(xdotool search --onlyvisible --name "$1" 2>"$work/xdotool.err") || true
+    grep -q 'X Error' "$work/xdotool.err" && return 1
+    echo "$ids"
+}
+# The first visible window named $2 within $1 seconds.
+await_window() {
+    local ids end=$((SECONDS + $1))
+    while [ "$SECONDS" -lt "$end" ]; do
+        ids=$(windows_named "$2") && [ -n "$ids" ] && { head -n1 <<<"$ids"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
 
 for tool in Xvfb xdotool import convert setpriv useradd; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/install-deps.sh installs it)"
@@ -64,7 +82,7 @@ unset WAYLAND_DISPLAY
 (as_user "$prefix/bin/kvor3m" --pace max >"$work/kvor3m.log" 2>&1) &
 app_pid=$!
 
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Kvor3m$' | head -n1) ||
+window=$(await_window 30 '^Kvor3m$') ||
     fail "the main window did not appear: $(cat "$work/kvor3m.log")"
 eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of menu bar and client area
 menu=$((HEIGHT - 557))                                  # the client area is 789x557 under the menu bar
@@ -84,7 +102,7 @@ through_file_menu() {
     for _ in $(seq "$1"); do xdotool key Down; done
     xdotool key Return
     [ -z "${2:-}" ] && return
-    dialog=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" | head -n1) || fail "no dialog \"$2\""
+    dialog=$(await_window 20 "^$2\$") || fail "no dialog \"$2\""
     sleep 0.5
     xdotool windowfocus --sync "$dialog" key ctrl+a type --delay 20 "$3"
     xdotool key Return
@@ -95,12 +113,12 @@ click_at $((728 + 6)) $((536 + 6))      # Check2 "Запись", on its square
 click_at $((224 + 68)) $((128 + 10))    # Command1 " Начать эксперимент  "
 
 # The run ends with the message about the full track store, in a box titled "Kvor3".
-box=$(timeout 120 xdotool search --sync --onlyvisible --name '^Kvor3$' | head -n1) ||
+box=$(await_window 120 '^Kvor3$') ||
     fail "no message box at the end of the run"
 sleep 0.3
 xdotool windowfocus --sync "$box"
 xdotool key --clearmodifiers Return
-box_gone() { ! xdotool search --onlyvisible --name '^Kvor3$' >/dev/null 2>&1; }
+box_gone() { local ids; ids=$(windows_named '^Kvor3$') && [ -z "$ids" ]; }
 within_10s box_gone || fail "the message box did not go away"
 sleep 0.5
 
