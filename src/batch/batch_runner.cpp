@@ -73,7 +73,7 @@ private:
     std::optional<ShownCanvas> shown1, shown2;
 };
 
-class BatchRunner::Platform final : public MessageHost, public EventHost {
+class BatchRunner::Platform final : public MessageHost {
 public:
     explicit Platform(BatchRunner& runner) : runner_(runner) {}
 
@@ -86,11 +86,6 @@ public:
         runner_.answerYes_ = true;
         return yes;
     }
-    bool processEvents() override {
-        runner_.commandsDuringRun();
-        return true;
-    }
-
     SteadyClock clock;
 
 private:
@@ -103,7 +98,7 @@ BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings,
       platform_(std::make_unique<Platform>(*this)) {
     experiment_ = std::make_unique<Experiment>(
         record_, track_, form_, Experiment::Surfaces{surfaces_->picture1(), surfaces_->picture2()},
-        Experiment::Platform{*platform_, *platform_, platform_->clock}, std::move(settings));
+        Experiment::Platform{*platform_, platform_->clock}, std::move(settings));
     experiment_->Form_Load();
 }
 
@@ -124,7 +119,30 @@ void BatchRunner::run(std::vector<std::string> lines) {
     while (const auto command = nextCommand()) {
         deferredUpdates_ = 0;
         execute(*command);
+        runWhileActive();
         extendTable();
+    }
+}
+
+// The run that a command began, advanced to its end. Between two screen updates the script's
+// next commands are taken, as the window takes the user's.
+void BatchRunner::runWhileActive() {
+    Experiment& experiment = *experiment_;
+    while (experiment.running()) {
+        const RunEvent event = experiment.Advance();
+        switch (event.kind) {
+        case RunEvent::Kind::ScreenUpdate:
+            commandsDuringRun();
+            break;
+        case RunEvent::Kind::Question:
+            experiment.AnswerEqQuestion(platform_->askYesNo(event.text));
+            break;
+        case RunEvent::Kind::Stopped:
+            break;
+        case RunEvent::Kind::Ended:
+            platform_->info(event.text, event.detail);
+            break;
+        }
     }
 }
 

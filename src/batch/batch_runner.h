@@ -26,9 +26,9 @@ struct BadScriptLine {
 // would show goes to `out` as it happens: a message box as "message<TAB>text", a text printed on
 // a picture as "picture1<TAB>text", a line break inside a text as the two characters \n.
 //
-// A command that enters the run loop returns when the run ends. While a run is active the
-// following commands are taken at the run loop's event processing, in order, up to the next
-// "run N", which defers the next command by N screen updates.
+// A command that begins a run is followed by the run, to its end. While a run is active the
+// following commands are taken after each screen update, in order, up to the next "run N", which
+// defers the next command by N screen updates.
 //
 // With `pictures` the two pictures are drawn as the window draws them and "png" saves them;
 // without, only the texts printed on them are seen and "png" is a line that cannot be run.
@@ -54,7 +54,8 @@ private:
     class Platform;
     friend class Platform;
 
-    // Takes the commands due at this event processing of the active run.
+    void runWhileActive();
+    // Takes the commands due at this screen update of the active run.
     void commandsDuringRun();
     // The next command of the script, or nothing when it has run out.
     std::optional<ScriptCommand> nextCommand();

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/fp_exceptions.h"
+#include "core/integration_step.h"
 #include "core/model_record.h"
 #include "host/clock.h"
-#include "host/event_host.h"
 #include "host/form.h"
 #include "host/message_host.h"
 #include "input_reader.h"
@@ -13,6 +13,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace kvor {
 
@@ -22,12 +24,30 @@ struct ExperimentSettings {
     std::filesystem::path dataFile = "kvor.dat";
 };
 
-// The handlers of the main window's commands and the run loop they drive, on one model record.
-// The window, the batch runner and the tests each supply the form, the two pictures, the message
-// boxes, the event processing and the clock.
+// What one advance of a run came to.
+struct RunEvent {
+    enum class Kind {
+        ScreenUpdate, // the pictures, the panel and the record are up to date; the run goes on
+        Question,     // the question about Eq is to be asked: `text`; the answer goes to AnswerEqQuestion
+        Stopped,      // the stop flag was seen at the screen update, or a command ended the run
+        Ended,        // the run ended with the message `text`, and `detail` under it when not empty
+    };
+    Kind kind;
+    std::string_view text = {};
+    std::string detail = {};
+};
+
+// The handlers of the main window's commands and the run they start, on one model record. The
+// window, the batch runner and the tests each supply the form, the two pictures, the message
+// boxes and the clock.
 //
-// There is never more than one run loop. A command that would enter it while a run is active
-// acts on the active run instead: Start rebuilds the start state and the run goes on from it,
+// A run is advanced, not looped: whoever drives it calls Advance until the run is over, and
+// between two calls takes the user's commands. The window calls it from a timer, the batch
+// runner in a loop. Advance never shows anything itself: a message or the question about Eq is
+// handed back to the caller.
+//
+// There is never more than one run. A command that would begin a run while one is active acts
+// on the active run instead: Start rebuilds the start state and the run goes on from it,
 // Continue clears the stop flag, NC0 steps lets the run make NC0 more steps and end, Reverse
 // reverses the motion and the run goes on. A Start or Reverse that fails ends the active run,
 // unless a command after it in the same pause of the run asks the run to go on.
@@ -39,7 +59,6 @@ public:
     };
     struct Platform {
         MessageHost& messages;
-        EventHost& events;
         const Clock& clock;
     };
 
@@ -59,6 +78,15 @@ public:
     void Option1_Click();   // "1-шар 2-шар" became selected
     void Option2_Click();   // "1-шар 2-стержень" became selected
 
+    // The steps up to the next screen update, and that update, or the end of the run. Call it
+    // only while running().
+    RunEvent Advance();
+    // The user's answer to the question about Eq: Yes lets the run go on from the step at which
+    // it was asked, No ends the run.
+    void AnswerEqQuestion(bool yes);
+    // Ends the run without another step or a message: the window is gone.
+    void EndRun();
+
     bool running() const { return running_; }
     // One row per screen update since the last successful Start or Reverse.
     const DataSeries& series() const { return series_; }
@@ -66,29 +94,21 @@ public:
     void setDataFile(std::filesystem::path file) { settings_.dataFile = std::move(file); }
 
 private:
-    // Which stretch of a step is running decides the message of an error.
-    enum class Stretch { Equations, LightSpeed, Display };
-    // How a checked step ends.
-    enum class StepEnd { NextStep, ScreenUpdate, RunEnds };
-
-    void EnterRunLoop(bool ready);
+    void ContinueRun(bool ready);
     template <typename Work> bool Guarded(Work&& work, const std::optional<TextBox>& reading = std::nullopt);
     bool StartExperiment();
     void ReportWrongInput(std::optional<TextBox> unreadable);
     void BeginSeries();
     bool ReverseExperiment();
     void StartState();
-    void ResetSums();
-    void FreeRadii();
-    void StartMasses();
-    void StartEnergyAndMomentum();
-    void EndImpactSolution();
-    void RunLoop();
-    bool StepsToScreenUpdate();
+    void ShowMasses();
+    void ShowEnergyAndMomentum();
+    void PrintEndImpactSolution();
+    RunEvent EndOfRun(RunEvent event);
+    StepEnd StepsToScreenUpdate();
     bool PlainSteps();
     StepEnd CheckedStep();
-    bool ScreenUpdateAndEvents();
-    bool AskAboutEq();
+    void ScreenUpdateAndRecord();
     void WriteNumber(TextBox box, double value);
     void ClearPictures();
 
@@ -102,7 +122,8 @@ private:
     DataSeries series_;
     Stretch stretch_ = Stretch::Equations;
     bool running_ = false;
-    bool endRun_ = false; // a command during the run asked to end it
+    bool endRun_ = false;     // a command during the run asked to end it
+    bool finishStep_ = false; // the step at which the question about Eq was answered Yes is to be counted
 };
 
 // A command's own work on the model's numbers, with fresh floating-point flags. A fault in it, of

@@ -1,4 +1,5 @@
 #include "core/fp_exceptions.h"
+#include "core/start_state.h"
 #include "experiment.h"
 #include "view/trajectory_view.h"
 
@@ -10,7 +11,7 @@ void Experiment::Command2_Click() {
 
 void Experiment::Command3_Click() {
     r_.StopFlag = 0;
-    EnterRunLoop(true);
+    ContinueRun(true);
 }
 
 // With the step counter at 0 and the stop flag set, the run makes exactly NC0 steps, one screen
@@ -18,24 +19,24 @@ void Experiment::Command3_Click() {
 void Experiment::Command10_Click() {
     r_.StepCount = 0;
     r_.StopFlag = 1;
-    EnterRunLoop(true);
+    ContinueRun(true);
 }
 
 void Experiment::Command11_Click() {
-    EnterRunLoop(ReverseExperiment());
+    ContinueRun(ReverseExperiment());
 }
 
 // Where Start, Continue, NC0 steps and Reverse go once their own work is done. When it could not
-// be done (`ready` false: a start or reversal that failed), an active run ends at its next event
-// processing. Otherwise the active run goes on from the state the command left, or, with no run
-// active, the run loop is entered: there is never a nested run.
-void Experiment::EnterRunLoop(bool ready) {
+// be done (`ready` false: a start or reversal that failed), an active run ends at its next
+// advance. Otherwise the active run goes on from the state the command left, or, with no run
+// active, a run begins: there is never a second run.
+void Experiment::ContinueRun(bool ready) {
     if (!ready) {
         if (running_) endRun_ = true;
         return;
     }
     endRun_ = false;
-    if (!running_) RunLoop();
+    running_ = true;
 }
 
 // Turns the motion back from the current point, as if time ran backwards: every velocity changes
@@ -55,10 +56,12 @@ bool Experiment::ReverseExperiment() {
 
         // The start's reset, without the variant flags; the spins are cleared in the mirrors only.
         // The speeds are those the run loop computed last: reversal does not change a speed.
-        ResetSums();
-        FreeRadii();
-        StartMasses();
-        StartEnergyAndMomentum();
+        ResetSums(r);
+        FreeRadii(r);
+        StartMasses(r, form_.isChecked(Check1));
+        ShowMasses();
+        StartEnergyAndMomentum(r);
+        ShowEnergyAndMomentum();
 
         r.DX = r.X2 - r.X1;
         r.DY = r.Y2 - r.Y1;
@@ -74,6 +77,7 @@ bool Experiment::ReverseExperiment() {
         fp::clearFaults();
     }
     r.StopFlag = 0;
+    finishStep_ = false;
     BeginSeries();
     return true;
 }

@@ -6,88 +6,77 @@
 #include "view/time_graph_view.h"
 #include "view/trajectory_view.h"
 
-#include <cmath>
-#include <limits>
-
 namespace kvor {
 
-namespace {
-
-// More points than this and the track store is full.
-constexpr Long kMaxTrackPoints = 2220;
-
-// Marks the run as active for as long as the loop runs, however it ends.
-class ActiveRun {
-public:
-    ActiveRun(bool& running, bool& endRun) : running_(running) {
-        running_ = true;
-        endRun = false;
-    }
-    ~ActiveRun() { running_ = false; }
-    ActiveRun(const ActiveRun&) = delete;
-    ActiveRun& operator=(const ActiveRun&) = delete;
-
-private:
-    bool& running_;
-};
-
-// Two like charges that fly apart have given back all the potential energy they started with
-// once |Fq| has fallen to |Fq0| and Eq still grows: the user is asked whether to go on. After one
-// Yes the question does not come again until the next start or reversal.
-template <typename Number> bool EqQuestionDue(const BasicModelRecord<Number>& r) {
-    if (r.EqAnswer == kAnswerYes || r.q1 == 0 || r.q2 == 0) return false;
-    return std::abs(r.Fq0) >= std::abs(r.Fq) && std::abs(r.EqPrev) <= std::abs(r.Eq);
-}
-
-// A count that the next step would take past its range.
-template <typename Number> bool CounterAtItsEnd(const BasicModelRecord<Number>& r) {
-    return r.StepCount == std::numeric_limits<Integer>::max() ||
-           r.FileStepCount == std::numeric_limits<Long>::max();
-}
-
-} // namespace
-
-// Step after step until the stop flag is seen at a screen update, the window is gone, the track
-// store is full, the user declines to go on, or an error occurs. An error is reported with the
-// message of the stretch of the step in which it arose; the record keeps what was computed.
-void Experiment::RunLoop() {
-    const ActiveRun active(running_, endRun_);
+// Step after step up to the next screen update, which is made, unless the run ends before it:
+// the track store is full, the question about Eq is to be asked, or an error occurs. After the
+// update the run ends when the stop flag is set. An error ends the run with the message of the
+// stretch of the step in which it arose; the record keeps what was computed.
+RunEvent Experiment::Advance() {
+    // A Start or Reverse that failed in the last pause of the run, with nothing after it that
+    // asked the run to go on.
+    if (endRun_) return EndOfRun({RunEvent::Kind::Stopped});
     try {
-        while (StepsToScreenUpdate()) {
-            r_.StepCount = 0;
-            if (!ScreenUpdateAndEvents()) return;
+        switch (StepsToScreenUpdate()) {
+        case StepEnd::TrackFull:
+            return EndOfRun({RunEvent::Kind::Ended, messages::kTrackFull});
+        case StepEnd::EqQuestion:
+            return {RunEvent::Kind::Question, messages::kEqQuestion};
+        case StepEnd::NextStep:
+        case StepEnd::ScreenUpdate:
+            break;
         }
+        r_.StepCount = 0;
+        ScreenUpdateAndRecord();
     } catch (const ModelError&) {
         fp::clearFaults();
         switch (stretch_) {
         case Stretch::Equations:
-            platform_.messages.info(messages::kEquationsError);
-            break;
+            return EndOfRun({RunEvent::Kind::Ended, messages::kEquationsError});
         case Stretch::LightSpeed:
-            platform_.messages.info(messages::kLightSpeed);
-            break;
+            return EndOfRun({RunEvent::Kind::Ended, messages::kLightSpeed});
         case Stretch::Display:
-            platform_.messages.info(messages::kIncompatibleParameters);
-            break;
+            return EndOfRun({RunEvent::Kind::Ended, messages::kIncompatibleParameters});
         }
     } catch (const FileWriteError& failed) {
-        platform_.messages.info(messages::kFileWriteError, failed.detail());
+        return EndOfRun({RunEvent::Kind::Ended, messages::kFileWriteError, failed.detail()});
     }
+    if (r_.StopFlag == 1) return EndOfRun({RunEvent::Kind::Stopped});
+    return {RunEvent::Kind::ScreenUpdate};
 }
 
-// The steps up to the next screen update; false when the run ends before it. They are made in
-// plain doubles when nothing on the way needs a check, and one by one, checked, otherwise.
-bool Experiment::StepsToScreenUpdate() {
-    if (PlainSteps()) return true;
+RunEvent Experiment::EndOfRun(RunEvent event) {
+    EndRun();
+    return event;
+}
+
+void Experiment::EndRun() {
+    running_ = false;
+    endRun_ = false;
+    finishStep_ = false;
+}
+
+void Experiment::AnswerEqQuestion(bool yes) {
+    r_.EqAnswer = yes ? kAnswerYes : kAnswerNo;
+    if (yes)
+        finishStep_ = true;
+    else
+        EndRun();
+}
+
+// The steps up to the next screen update, or to the step at which the run has to end or ask. They
+// are made in plain doubles when nothing on the way needs a check, and one by one, checked,
+// otherwise. A step stopped at the question about Eq and answered Yes is counted first.
+StepEnd Experiment::StepsToScreenUpdate() {
+    if (finishStep_) {
+        finishStep_ = false;
+        const StepEnd end = FinishStep(r_);
+        if (end != StepEnd::NextStep) return end;
+    }
+    if (PlainSteps()) return StepEnd::ScreenUpdate;
     for (;;) {
-        switch (CheckedStep()) {
-        case StepEnd::NextStep:
-            break;
-        case StepEnd::ScreenUpdate:
-            return true;
-        case StepEnd::RunEnds:
-            return false;
-        }
+        const StepEnd end = CheckedStep();
+        if (end != StepEnd::NextStep) return end;
     }
 }
 
@@ -100,78 +89,39 @@ bool Experiment::StepsToScreenUpdate() {
 // it was: the checked steps then take the same road from there, stop where their checks say, and
 // leave in the record what they computed up to that point.
 bool Experiment::PlainSteps() {
-    ModelRecord& r = r_;
-    if (r.NT > kMaxTrackPoints) return false;
-    const bool plusFm = form_.isChecked(Check13);
-    const bool lorentz = form_.isChecked(Check1);
+    const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1)};
     stretch_ = Stretch::Equations;
     fp::clearFaults();
-    scales_.ReadScales(r, form_);
+    scales_.ReadScales(r_, form_);
 
-    PlainRecord s = Plain(r);
-    do {
-        IntegrateStep(s, plusFm);
-        if (s.BallRod != 1) {
-            MassesAndPotentials(s, lorentz);
-            if (EqQuestionDue(s)) return false;
-        }
-        if (CounterAtItsEnd(s)) return false;
-        Increment(s.StepCount);
-        s.T = s.T + s.h;
-        Increment(s.FileStepCount);
-        s.EqPrev = s.Eq;
-    } while (s.StepCount < s.NC0);
+    PlainRecord s = Plain(r_);
+    PlainStretches stretches;
+    try {
+        StepEnd end;
+        do end = AdvanceStep(s, options, stretches);
+        while (end == StepEnd::NextStep);
+        if (end != StepEnd::ScreenUpdate) return false;
+    } catch (const ArithmeticFault&) {
+        return false; // a counter at the end of its range
+    }
     if (fp::faultRaised()) return false;
-    CommitPlain(r, s);
+    CommitPlain(r_, s);
     // The trajectory picture that follows belongs to the stretch in which a step ends.
-    if (s.BallRod != 1) stretch_ = Stretch::LightSpeed;
+    stretch_ = stretches.current;
     return true;
 }
 
 // One integration step, each stretch checked where it ends.
-Experiment::StepEnd Experiment::CheckedStep() {
-    ModelRecord& r = r_;
-    const bool ballRod = r.BallRod == 1;
-    const bool plusFm = form_.isChecked(Check13);
-    const bool lorentz = form_.isChecked(Check1);
-
-    // The integration: scales, the four stages and the contact update of the variant.
+StepEnd Experiment::CheckedStep() {
+    const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1)};
     stretch_ = Stretch::Equations;
-    fp::Checked([&] {
-        scales_.ReadScales(r, form_);
-        IntegrateStep(r, plusFm);
-    });
-    if (!ballRod) {
-        // Masses that grow with speed, and the work of the central forces.
-        stretch_ = Stretch::LightSpeed;
-        fp::Checked([&] { MassesAndPotentials(r, lorentz); });
-    }
-
-    if (r.NT > kMaxTrackPoints) {
-        platform_.messages.info(messages::kTrackFull);
-        return StepEnd::RunEnds;
-    }
-    if (!ballRod && !AskAboutEq()) return StepEnd::RunEnds;
-
-    fp::Checked([&] {
-        Increment(r.StepCount);
-        r.T = r.T + r.h;
-        Increment(r.FileStepCount);
-        r.EqPrev = r.Eq;
-    });
-    return r.StepCount < r.NC0 ? StepEnd::NextStep : StepEnd::ScreenUpdate;
+    fp::Checked([&] { scales_.ReadScales(r_, form_); });
+    return AdvanceStep(r_, options, CheckedStretches{stretch_});
 }
 
-bool Experiment::AskAboutEq() {
-    if (!EqQuestionDue(r_)) return true;
-    const bool yes = fp::Outside([this] { return platform_.messages.askYesNo(messages::kEqQuestion); });
-    r_.EqAnswer = yes ? kAnswerYes : kAnswerNo;
-    return yes;
-}
-
-// The pictures, the panel and the data record, then the stop flag and the window's events.
-// Whatever the window's handlers raise in the flags is not ours: the next step starts afresh.
-bool Experiment::ScreenUpdateAndEvents() {
+// The pictures, the panel and the data record. Whatever the window's handlers raise in the flags
+// is not ours: the next step starts afresh.
+void Experiment::ScreenUpdateAndRecord() {
     ModelRecord& r = r_;
     const bool option1 = form_.isSelected(OptionButton::Option1);
     const bool option2 = form_.isSelected(OptionButton::Option2);
@@ -189,9 +139,6 @@ bool Experiment::ScreenUpdateAndEvents() {
     RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
     series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
-
-    if (r.StopFlag == 1) return false;
-    return platform_.events.processEvents() && !endRun_;
 }
 
 } // namespace kvor

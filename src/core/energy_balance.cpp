@@ -42,6 +42,9 @@ double EnergyBalance(const ModelRecord& r) {
 template <typename Number> void RelativisticMasses(BasicModelRecord<Number>& r) {
     r.m1 = r.m10 / std::sqrt(1 - r.V1 * r.V1 / r.Vsv / r.Vsv);
     r.m2 = r.m20 / std::sqrt(1 - r.V2 * r.V2 / r.Vsv / r.Vsv);
+}
+
+template <typename Number> void BallInertia(BasicModelRecord<Number>& r) {
     r.J1 = 2 * r.m1 * r.R10 * r.R10 / 5;
     r.J2 = 2 * r.m2 * r.R20 * r.R20 / 5;
 }
@@ -49,7 +52,9 @@ template <typename Number> void RelativisticMasses(BasicModelRecord<Number>& r) 
 // The program's checked record, and plain doubles.
 template void PotentialEnergyTerms(BasicModelRecord<real>&);
 template void RelativisticMasses(BasicModelRecord<real>&);
+template void BallInertia(BasicModelRecord<real>&);
 template void PotentialEnergyTerms(BasicModelRecord<double>&);
 template void RelativisticMasses(BasicModelRecord<double>&);
+template void BallInertia(BasicModelRecord<double>&);
 
 } // namespace kvor

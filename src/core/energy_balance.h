@@ -22,8 +22,12 @@ void KineticEnergyAndMomentum(ModelRecord& r);
 // relativistic masses, outside contacts.
 double EnergyBalance(const ModelRecord& r);
 
-// The relativistic masses m = m0/sqrt(1 - V^2/c^2) of both balls from the speeds at the end of
-// the step, with the moments of inertia that follow. Fails for a speed at or above Vsv.
+// The relativistic masses m = m0/sqrt(1 - V^2/c^2) of both bodies from their speeds V1, V2.
+// Fails for a speed at or above Vsv.
 template <typename Number> void RelativisticMasses(BasicModelRecord<Number>& r);
+
+// The moments of inertia of two solid balls, J = 2 m R^2/5, with the current masses and the free
+// radii.
+template <typename Number> void BallInertia(BasicModelRecord<Number>& r);
 
 } // namespace kvor

@@ -16,7 +16,10 @@ template <typename Number> void IntegrateStep(BasicModelRecord<Number>& r, bool 
 }
 
 template <typename Number> void MassesAndPotentials(BasicModelRecord<Number>& r, bool lorentz) {
-    if (lorentz) RelativisticMasses(r);
+    if (lorentz) {
+        RelativisticMasses(r);
+        BallInertia(r);
+    }
     PotentialEnergyTerms(r);
     r.AlfaPrev = r.Alfa;
     r.LRprev = r.LR;

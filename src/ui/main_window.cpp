@@ -13,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -56,7 +55,9 @@ constexpr auto kBoxStyle = "QLineEdit { border: 1px solid #7a7a7a; padding: 0px;
 } // namespace
 
 MainWindow::MainWindow(MessageHost* messages)
-    : messageBoxes_(this, [this] { showPictureChanges(); }), messages_(messages ? *messages : messageBoxes_) {
+    : messageBoxes_(this, [this] { showPictureChanges(); }),
+      runTimer_(messages ? *messages : messageBoxes_, record_, [this] { showPictureChanges(); }),
+      messages_(runTimer_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Kvor3m"));
     setWindowIcon(QIcon(QStringLiteral(":/kvor3m.svg")));
@@ -74,7 +75,9 @@ MainWindow::MainWindow(MessageHost* messages)
     setInitialState();
     experiment_ = std::make_unique<Experiment>(
         record_, track_, *this, Experiment::Surfaces{picture1_->canvas(), picture2_->canvas()},
-        Experiment::Platform{messages_, *this, clock_}, ExperimentSettings{localeDecimalSeparator(), {}});
+        Experiment::Platform{messages_, clock_}, ExperimentSettings{localeDecimalSeparator(), {}});
+    runTimer_.drive(*experiment_);
+    connect(&runTimer_, &RunTimer::runEnded, this, &MainWindow::runEnded);
     useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
     createMenus();
@@ -196,13 +199,12 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::connectCommands() {
-    // After a command the pictures show what it drew. A command that asks the run to stop (Stop,
-    // NC0 steps) cuts short the wait of a slow pace, so that the run stops at once.
+    // After a command the pictures show what it drew, and a run it began or stopped is advanced.
     const auto wire = [this](int number, void (Experiment::*click)()) {
         connect(commands_.at(number), &QPushButton::clicked, this, [this, click] {
             ((*experiment_).*click)();
-            if (record_.StopFlag == 1) pacer_.interrupt();
             showPictureChanges();
+            runTimer_.commandDone();
         });
     };
     wire(1, &Experiment::Command1_Click);
@@ -282,17 +284,6 @@ void MainWindow::showPictureChanges() {
     picture2_->showChanges();
 }
 
-// The run loop's pause at every screen update: the pictures are repainted, clicks and edits are
-// handled, and the run ends when the window has been closed meanwhile.
-bool MainWindow::processEvents() {
-    showPictureChanges();
-    QCoreApplication::processEvents();
-    // At a slower pace the window waits for the next update, handling events meanwhile; a run
-    // that is about to stop or a closed window does not wait.
-    if (!closed_ && record_.StopFlag == 0) pacer_.waitForNextUpdate();
-    return !closed_;
-}
-
 // Enter or Return on a focused command button presses it, as the space bar does.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -318,10 +309,9 @@ void MainWindow::exitProgram() {
 }
 
 // Closing by "Выход" or by the frame closes the About window too, so that no window is left and
-// the program ends; a run in progress ends at its next event processing, without a message.
+// the program ends; a run in progress ends without another step or a message.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    closed_ = true;
-    pacer_.interrupt();
+    runTimer_.end();
     if (about_) about_->close();
     event->accept();
 }

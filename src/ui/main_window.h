@@ -6,6 +6,7 @@
 #include "host/form.h"
 #include "message_boxes.h"
 #include "pace.h"
+#include "run_timer.h"
 #include "view/track_store.h"
 
 #include <QMainWindow>
@@ -31,8 +32,10 @@ class CanvasWidget;
 // The main window, Form1: a menu bar over the client area, which holds every control of the layout
 // table under its control name and the two pictures, and the engine behind them. It owns the one
 // model record, the track store and the experiment, calls the experiment's handlers from its
-// buttons and option buttons, and serves the engine as its form and its event processing.
-class MainWindow final : public QMainWindow, public Form, private EventHost {
+// buttons and option buttons, serves the engine as its form, and advances its runs by a timer.
+class MainWindow final : public QMainWindow, public Form {
+    Q_OBJECT
+
 public:
     // What the menu "Файл" saves.
     enum class Export { Picture1, Picture2, Series };
@@ -62,7 +65,7 @@ public:
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
     void setPace(Pace pace);
-    Pace pace() const { return pacer_.pace(); }
+    Pace pace() const { return runTimer_.pace(); }
 
     // Saves a picture as PNG or the series as CSV to `file`; a file that cannot be written is
     // reported with its path and the system's reason, and nothing else changes.
@@ -79,12 +82,15 @@ public:
     void useDataFileForThisRun(const QString& file);
     QString dataFile() const;
 
+signals:
+    // A run ended: at a stop, with a message, or with the window.
+    void runEnded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool processEvents() override;
     void createControls(QWidget* client);
     void createMenus();
     void createPictureMenu(CanvasWidget& picture, Export what);
@@ -116,13 +122,14 @@ private:
     QActionGroup* paceChoices_ = nullptr;
 
     QtMessageHost messageBoxes_;
+    // Every message box of the window is shown through the run timer, which holds the run while
+    // one is up.
+    RunTimer runTimer_;
     MessageHost& messages_;
     SteadyClock clock_;
-    FramePacer pacer_;
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
     QString exportFolder_;
-    bool closed_ = false;
 };
 
 } // namespace kvor::ui

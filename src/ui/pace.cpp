@@ -1,8 +1,5 @@
 #include "pace.h"
 
-#include <QEventLoop>
-#include <QTimer>
-
 #include <array>
 
 namespace kvor::ui {
@@ -40,28 +37,13 @@ std::optional<Pace> PaceByName(const QString& name) {
 // The updates are due at a steady cadence: each one interval after the one before, so that the
 // rounding of the timer to milliseconds does not add up over a run. An update that comes late
 // starts the cadence afresh instead of being followed by a burst of updates without waiting.
-void FramePacer::waitForNextUpdate() {
+std::chrono::milliseconds FramePacer::delayToNextUpdate() {
     const int rate = rowOf(pace_).updatesPerSecond;
-    if (rate == 0) return;
+    if (rate == 0) return {};
     const auto interval = std::chrono::duration_cast<Clock::duration>(std::chrono::seconds(1)) / rate;
     const Clock::time_point now = Clock::now();
     due_ = std::max(due_ + interval, now);
-    if (due_ <= now) return;
-
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(due_ - now);
-    QEventLoop loop;
-    QTimer timer;
-    timer.setSingleShot(true);
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(wait);
-    waiting_ = &loop;
-    loop.exec();
-    waiting_ = nullptr;
-}
-
-void FramePacer::interrupt() {
-    if (waiting_) waiting_->quit();
+    return std::chrono::ceil<std::chrono::milliseconds>(due_ - now);
 }
 
 } // namespace kvor::ui

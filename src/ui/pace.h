@@ -5,8 +5,6 @@
 #include <chrono>
 #include <optional>
 
-class QEventLoop;
-
 namespace kvor::ui {
 
 // How fast a run is shown: at most so many screen updates per second, or as fast as the
@@ -18,22 +16,19 @@ enum class Pace { Slow, Normal, Fast, Max };
 QString PaceName(Pace pace);
 std::optional<Pace> PaceByName(const QString& name);
 
-// Keeps the screen updates of a run apart by the interval of the pace. The run loop calls it after
-// every screen update; the window goes on handling events while it waits, without using the
-// processor, and the wait ends at once when interrupted (the window closed, Stop pressed).
+// Keeps the screen updates of a run apart by the interval of the pace: after every screen update
+// it tells how long the window waits before it advances the run again, 0 at "Без задержки".
 class FramePacer {
 public:
     void setPace(Pace pace) { pace_ = pace; }
     Pace pace() const { return pace_; }
 
-    void waitForNextUpdate();
-    void interrupt();
+    std::chrono::milliseconds delayToNextUpdate();
 
 private:
     using Clock = std::chrono::steady_clock;
     Pace pace_ = Pace::Normal;
     Clock::time_point due_{};
-    QEventLoop* waiting_ = nullptr;
 };
 
 } // namespace kvor::ui

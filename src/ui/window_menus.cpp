@@ -100,7 +100,7 @@ void MainWindow::createPictureMenu(CanvasWidget& picture, Export what) {
 }
 
 void MainWindow::setPace(Pace pace) {
-    pacer_.setPace(pace);
+    runTimer_.setPace(pace);
     for (QAction* action : paceChoices_->actions())
         action->setChecked(action->data().toInt() == static_cast<int>(pace));
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-// Plain stand-ins for the window's services: message boxes answered from a script, event
-// processing that runs a callback, a clock that shows what it is told.
+// Plain stand-ins for the window's services: message boxes answered from a script, a clock that
+// shows what it is told.
 
 #include "host/clock.h"
-#include "host/event_host.h"
 #include "host/message_host.h"
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,21 +33,6 @@ public:
     std::vector<std::string> details; // of the texts shown by info()
     std::deque<bool> answers;
     int questions = 0;
-};
-
-// Event processing at each screen update: counts the calls and runs `onEvents` (which may press
-// buttons); returns `windowOpen`.
-class ScriptedEvents final : public EventHost {
-public:
-    bool processEvents() override {
-        ++calls;
-        if (onEvents) onEvents(calls);
-        return windowOpen;
-    }
-
-    std::function<void(int call)> onEvents;
-    bool windowOpen = true;
-    int calls = 0;
 };
 
 class FixedClock final : public Clock {

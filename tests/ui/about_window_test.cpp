@@ -54,7 +54,7 @@ TEST_F(AboutWindowTest, PressedTwiceGivesOneWindowAndCloseDiscardsIt) {
 
 TEST_F(AboutWindowTest, StaysOpenWhileAnExperimentRuns) {
     click("Command6");
-    click("Command1");
+    clickAndRun("Command1");
     ASSERT_NE(window.aboutWindow(), nullptr);
     EXPECT_TRUE(window.aboutWindow()->isVisible());
     EXPECT_EQ(window.record().NT, 2221);

@@ -37,7 +37,7 @@ TEST_F(Typing, AScaleIsTakenWhenItsEditIsFinished) {
             mx->setFocus(), mx->selectAll(), QTest::keyClicks(mx, "0"), QTest::keyClick(mx, Qt::Key_Tab);
     });
     typing.start();
-    click("Command1");
+    clickAndRun("Command1");
     EXPECT_EQ(messages.shown, std::vector<std::string>{std::string(messages::kLightSpeed)});
     EXPECT_EQ(window.record().NT, 31);
     EXPECT_EQ(window.text(Text29), "0");
@@ -120,7 +120,7 @@ TEST_F(Legibility, ControlsAreDrawnWholeInsideTheWindow) {
 }
 
 TEST_F(Legibility, RealTimeInHundredthsFromTheWindowsOpening) {
-    click("Command10"); // NC0 steps before any start
+    clickAndRun("Command10"); // NC0 steps before any start
     const std::string shown = box("Text56");
     ASSERT_EQ(shown.size() - shown.find('.'), 3u) << shown;
     EXPECT_LT(*ParseNumber(shown), 60);

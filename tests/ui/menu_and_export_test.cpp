@@ -63,7 +63,7 @@ using Export = WindowTest;
 
 TEST_F(Export, PicturesAndSeriesAsTheyStandAndAFailureSaysWhichFileAndWhy) {
     clickWhenTrackHas(30, "Command2");
-    click("Command1");
+    clickAndRun("Command1");
     const QString folder = dir_.path();
     window.exportTo(ui::MainWindow::Export::Picture1, folder + "/p1.png");
     window.exportTo(ui::MainWindow::Export::Picture2, folder + "/p2.png");
@@ -117,7 +117,7 @@ TEST_F(Pace, ChangesNothingButTheWallClock) {
             if (w->record().NT == 299) w->findChild<QAbstractButton*>("Command2")->click();
         });
         stop.start();
-        w->findChild<QAbstractButton*>("Command1")->click();
+        ClickAndRun(*w, "Command1");
         EXPECT_EQ(w->record().NT, 300);
     }
     EXPECT_TRUE(messages.shown.empty());
@@ -150,7 +150,7 @@ TEST_F(Pace, SlowWaitsWithoutWorkAndStopActsWithinOneUpdate) {
     watch.start();
     const std::clock_t cpu = std::clock();
     clock.start();
-    click("Command1");
+    clickAndRun("Command1");
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double cpuSeconds = double(std::clock() - cpu) / CLOCKS_PER_SEC;
     EXPECT_EQ(window.record().NT, 16);

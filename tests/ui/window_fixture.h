@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +28,13 @@ inline std::string FileText(const std::filesystem::path& file) {
     return in.open(QIODevice::ReadOnly) ? in.readAll().toStdString() : std::string();
 }
 
+// Clicks a command of `window` that begins a run and returns once the run has ended.
+inline void ClickAndRun(ui::MainWindow& window, const char* button) {
+    QSignalSpy ended(&window, &ui::MainWindow::runEnded);
+    window.findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+    EXPECT_TRUE(ended.wait(60000)) << button << ": the run did not end";
+}
+
 class WindowTest : public testing::Test {
 protected:
     WindowTest() {
@@ -42,6 +50,7 @@ protected:
     }
 
     void click(const char* name) { control<QAbstractButton>(name)->click(); }
+    void clickAndRun(const char* name) { ClickAndRun(window, name); }
 
     std::string box(const char* name) { return control<QLineEdit>(name)->text().toStdString(); }
     // Types a new text and finishes the edit with Enter.

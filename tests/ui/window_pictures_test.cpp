@@ -12,7 +12,7 @@ using WindowPictures = WindowTest;
 
 TEST_F(WindowPictures, ClearPicturesLeavesThemAsAtStartUp) {
     clickWhenTrackHas(299, "Command2");
-    click("Command1");
+    clickAndRun("Command1");
     click("Command5");
     ImageCanvas fresh1(QSize(291, 291), picture1().image().devicePixelRatio());
     PrepareTrajectoryView(fresh1);

@@ -13,7 +13,7 @@ TEST_F(WindowRun, StartAndAStopClickedDuringTheRun) {
     click("Check2");
     type("Text57", "20");
     clickWhenTrackHas(3, "Command2");
-    click("Command1");
+    clickAndRun("Command1");
     EXPECT_EQ(window.record().NT, 4);
     EXPECT_NEAR(*ParseNumber(box("Text60")), 4 * 20 * 1e-5, 1e-15); // four updates of 20 steps
     EXPECT_EQ(box("Text31"), "1");                                  // ball 1 still flies at 1 m/s
@@ -37,7 +37,7 @@ TEST_F(WindowRun, LeavingDuringARunEndsItWithoutAnotherStepOrAMessage) {
             byFrame ? void(w.close()) : w.findChild<QAbstractButton*>("Command4")->click();
         });
         leave.start();
-        w.findChild<QAbstractButton*>("Command1")->click();
+        ClickAndRun(w, "Command1");
         EXPECT_FALSE(w.isVisible());
         EXPECT_TRUE(w.aboutWindow() == nullptr || !w.aboutWindow()->isVisible());
         EXPECT_TRUE(messages.shown.empty());
@@ -52,7 +52,7 @@ TEST_F(WindowRun, LeavingDuringARunEndsItWithoutAnotherStepOrAMessage) {
 TEST_F(WindowRun, StartDuringARunBeginsItAnew) {
     clickWhenTrackHas(50, "Command1");
     clickWhenTrackHas(60, "Command2");
-    click("Command1");
+    clickAndRun("Command1");
     EXPECT_EQ(window.record().NT, 61);
     EXPECT_NEAR(window.record().T, 61 * 20 * 1e-5, 1e-12);
     EXPECT_FALSE(window.experiment().running());

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "control/experiment.h"
+#include "core/model_record.h"
+#include "host/message_host.h"
+#include "pace.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+
+namespace kvor::ui {
+
+// Advances the experiment's run from the window's event loop, as a timer whose interval is the
+// pace: each timeout makes the steps up to the next screen update and returns to the event loop,
+// where the user's clicks and edits are handled before the next one. Nothing inside a step ever
+// processes events.
+//
+// The window's message boxes are shown through it: while one is up, the run is held, so that the
+// timer never advances the run under a modal box, nor under a command that is showing one.
+class RunTimer final : public QObject, public MessageHost {
+    Q_OBJECT
+
+public:
+    // `boxes` shows the message boxes; `showPictures` repaints what the run drew.
+    RunTimer(MessageHost& boxes, const ModelRecord& record, std::function<void()> showPictures);
+
+    // The experiment whose runs are advanced; set once, before the first command.
+    void drive(Experiment& experiment) { experiment_ = &experiment; }
+
+    void setPace(Pace pace) { pacer_.setPace(pace); }
+    Pace pace() const { return pacer_.pace(); }
+
+    // After every command of the window: a run that the command began is advanced from the next
+    // turn of the event loop; a stop asked for (Stop, NC0 steps) cuts the wait of a slow pace
+    // short, so that the run stops at once.
+    void commandDone();
+    // The window goes: an active run ends without another step or a message.
+    void end();
+
+    // MessageHost
+    void info(std::string_view text, std::string_view detail = {}) override;
+    bool askYesNo(std::string_view text) override;
+
+signals:
+    // A run ended: at a stop, with a message, at a No to the question about Eq, or with the window.
+    void runEnded();
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void advance();
+    void afterScreenUpdate();
+    void ended(const RunEvent& event);
+    void hold();
+    void release();
+
+    MessageHost& boxes_;
+    const ModelRecord& record_;
+    std::function<void()> showPictures_;
+    Experiment* experiment_ = nullptr;
+    FramePacer pacer_;
+    QTimer timer_;
+    Clock::time_point shown_{};
+    int holds_ = 0;
+};
+
+} // namespace kvor::ui
