@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
 # Installs whatever Kvor3m needs to build, run and test on Debian 12 and is not there yet.
+# Given package names, it installs those of them that are missing instead (scripts/package.sh
+# names what building the package takes).
+#
+# Usage: install-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -14,15 +18,17 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     # the Russian locale, to test number texts with a decimal comma
     locales
-    # the Debian package and its checks: CPack's dependency list, the desktop entry's and the
-    # AppStream validators, lintian, the manual pages' renderer; Qt's translations, which the
-    # package depends on
-    dpkg-dev desktop-file-utils appstream lintian man-db qt6-translations-l10n
+    # the Debian package and its checks: CPack's dependency list (dpkg-shlibdeps, with file to
+    # tell the programs among the staged files), the desktop entry's and the AppStream
+    # validators, lintian, the manual pages' renderer; Qt's translations, which the package
+    # depends on
+    dpkg-dev file desktop-file-utils appstream lintian man-db qt6-translations-l10n
     # the end-to-end test runs the installed program as an ordinary user it creates
     passwd util-linux
     # the random-session soak
     python3
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

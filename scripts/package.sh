@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Builds the Debian package kvor3m_VERSION_amd64.deb in the top folder: a Release build of the
 # two programs for the prefix /usr in build-pkg/, with Debian's hardening flags, packed by CPack.
-# Install it with
+# Installs first what building the package takes and is missing. Install the package with
 #   apt-get install ./kvor3m_VERSION_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
+
+# The compiler, CMake with Ninja, Qt's development files (with OpenGL's, which Qt's CMake files
+# look for), dpkg-buildflags and dpkg-shlibdeps, and file, with which CPack tells the programs
+# among the staged files; none of the test tools.
+scripts/install-deps.sh g++ cmake ninja-build qt6-base-dev libgl-dev dpkg-dev file
 
 # Debian's hardening, all of it; the optimisation stays the project's own (Release) and the
 # programs are stripped anyway, so -O2 and -g are left out.
