@@ -3,6 +3,9 @@
 #include "core/number_text.h"
 #include "window_fixture.h"
 
+#include <QApplication>
+#include <QMessageBox>
+
 namespace kvor::test {
 namespace {
 
@@ -57,6 +60,33 @@ TEST_F(WindowRun, StartDuringARunBeginsItAnew) {
     EXPECT_NEAR(window.record().T, 61 * 20 * 1e-5, 1e-12);
     EXPECT_FALSE(window.experiment().running());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// A message box that a command shows during a run holds the run: no step is made under it, and the
+// Start that failed then ends the run where it was.
+TEST_F(WindowRun, NoStepIsMadeUnderAMessageBoxAndAFailedStartEndsTheRun) {
+    ui::MainWindow w; // with the real, modal message boxes
+    w.setPace(ui::Pace::Max);
+    w.show();
+    Long atClick = -1, underTheBox = -1;
+    QTimer start;
+    start.setInterval(0);
+    QObject::connect(&start, &QTimer::timeout, [&] {
+        if (w.record().NT < 5) return;
+        start.stop();
+        QTimer::singleShot(50, [&] {
+            underTheBox = w.record().NT;
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->button(QMessageBox::Ok)->click();
+        });
+        atClick = w.record().NT;
+        w.findChild<QLineEdit*>("Text1")->setText("x");
+        w.findChild<QAbstractButton*>("Command1")->click();
+    });
+    start.start();
+    ClickAndRun(w, "Command1");
+    EXPECT_EQ(underTheBox, atClick);
+    EXPECT_EQ(w.record().NT, atClick);
 }
 
 } // namespace
