@@ -11,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEventLoop>
 #include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
@@ -94,9 +95,12 @@ void BM_WindowRunToFullTrack(benchmark::State& state) {
         window.show();
         QCoreApplication::processEvents();
         auto* start = window.findChild<QAbstractButton*>(QStringLiteral("Command1"));
+        QEventLoop run;
+        QObject::connect(&window, &ui::MainWindow::runEnded, &run, &QEventLoop::quit);
         state.ResumeTiming();
 
         start->click();
+        run.exec();
 
         state.PauseTiming();
         if (messages.shown.size() != 1 || messages.shown[0] != messages::kTrackFull ||
