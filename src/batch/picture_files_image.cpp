@@ -7,7 +7,6 @@
 #include "view/picture_size.h"
 #include "view/png_file.h"
 
-#include <QFile>
 #include <QGuiApplication>
 
 #include <array>
@@ -31,9 +30,7 @@ public:
 
     Canvas& picture(int number) override { return *pictures_.at(number - 1); }
 
-    std::string savePng(int number, const std::filesystem::path& file) override {
-        return SavePng(pictures_.at(number - 1)->image(), QFile::decodeName(file.c_str())).toStdString();
-    }
+    std::string png(int number) override { return PngData(pictures_.at(number - 1)->image()); }
 
 private:
     int argc_ = 3;
