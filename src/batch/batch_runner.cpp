@@ -77,8 +77,12 @@ class BatchRunner::Platform final : public MessageHost, public EventHost {
 public:
     explicit Platform(BatchRunner& runner) : runner_(runner) {}
 
-    void info(std::string_view text, std::string_view = {}) override {
-        runner_.out_ << "message\t" << EscapedLine(text) << '\n' << std::flush;
+    // A script's reader sees the detail as the window's user does, on a line of its own.
+    void info(std::string_view text, std::string_view detail = {}) override {
+        runner_.out_ << "message\t" << EscapedLine(text) << '\n';
+        if (!detail.empty()) runner_.out_ << "detail\t" << EscapedLine(detail) << '\n';
+        runner_.out_ << std::flush;
+        if (text == messages::kFileWriteError) runner_.writeFailed_ = true;
     }
     bool askYesNo(std::string_view text) override {
         info(text);

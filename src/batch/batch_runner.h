@@ -46,6 +46,10 @@ public:
     // Executes one command now, as the user would.
     void execute(const ScriptCommand& command);
 
+    // Whether a file could not be written since the runner was made: a data record, a table or a
+    // picture ("Ошибка записи в файл").
+    bool writeFailed() const { return writeFailed_; }
+
     ModelRecord& record() { return record_; }
     BatchForm& form() { return form_; }
     Experiment& experiment();
@@ -81,6 +85,7 @@ private:
     std::size_t next_ = 0;
     long deferredUpdates_ = 0;
     bool answerYes_ = true;
+    bool writeFailed_ = false;
 
     // The table of "csv FILE": the file, its whole text so far, whether the file lacks some of it,
     // the experiment whose rows go there now (0: the one that was under way when the command
