@@ -142,8 +142,10 @@ TEST(AppendTextFile, TwoWritersOnAFillingDiskKeepEveryRecordTheyWereToldOf) {
         for (int i; ::read(reports[writer][0], &i, sizeof i) == sizeof i;) told.insert(record(writer, i));
     while (::wait(nullptr) > 0) {
     }
-    for (const std::string& piece : pieces(fileText(disk.folder / "kvor.dat"))) inFile.insert(piece);
+    const std::string text = fileText(disk.folder / "kvor.dat");
+    for (const std::string& piece : pieces(text)) inFile.insert(piece);
     EXPECT_EQ(inFile, told);
+    EXPECT_TRUE(text.ends_with(kEnd)); // no piece of a record cut back at the end
     EXPECT_LT(told.size(), 400u); // the disk did fill
 }
 
