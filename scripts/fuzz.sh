@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets in build-fuzz (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs each for SECONDS (default 30), starting from its committed seed corpus in
-# fuzz/corpus/TARGET. What a run learns is kept in build-fuzz/corpus/TARGET for the next run;
+# fuzz/corpus/TARGET (batch_script: the scripts of tests/scenarios, copied to build-fuzz/seeds).
+# What a run learns is kept in build-fuzz/corpus/TARGET for the next run;
 # an input that makes a target fail is written to build-fuzz/artifacts/TARGET/ and fails the script.
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET...]     TARGET: number_text
+#   scripts/fuzz.sh [SECONDS] [TARGET...]     TARGET: number_text, batch_script
 #   KVOR_FUZZ_ARGS="-runs=1000000" scripts/fuzz.sh 100000    extra libFuzzer options
 #   build-fuzz/fuzz/fuzz_TARGET build-fuzz/artifacts/TARGET/crash-...   replays a failing input
 set -euo pipefail
@@ -13,7 +14,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(number_text)
+[ ${#targets[@]} -gt 0 ] || targets=(number_text batch_script)
 
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 cmake --preset fuzz >/dev/null
@@ -27,6 +28,11 @@ summary=()
 for target in "${targets[@]}"; do
     binary=build-fuzz/fuzz/fuzz_${target}
     seeds=fuzz/corpus/${target}
+    if [ "$target" = batch_script ]; then
+        seeds=build-fuzz/seeds/batch_script
+        mkdir -p "$seeds"
+        cp tests/scenarios/*.kvs "$seeds"/
+    fi
     corpus=build-fuzz/corpus/${target}
     artifacts=build-fuzz/artifacts/${target}/
     dictionary=fuzz/${target}.dict

@@ -3,7 +3,8 @@
 
 Each session types valid and invalid texts into every box, ticks check boxes, switches the
 variant and presses every button inside and outside runs. Then what the user sees is checked: the
-runner ended normally within its time (else a hang); each message is one of the program's own;
+runner ended normally within its time (else a hang), with status 3 when a record could not be
+written (else 0); each message is one of the program's own;
 each box shows nothing, a number as the program writes it or a text typed into it; the picture's
 end-impact lines hold numbers; the data file is a sequence of complete records.
 
@@ -66,7 +67,8 @@ def random_session(rnd, data_file, blocked_file):
 
 
 def faults(result, typed, data, messages):
-    if result.returncode != 0 or result.stderr:
+    write_failed = "message\tОшибка записи в файл\ndetail\t" in result.stdout  # the blocked file
+    if result.returncode != (3 if write_failed else 0) or result.stderr:
         yield f"exit status {result.returncode}: {result.stderr.strip()}"
     for line in result.stdout.splitlines():
         kind, _, text = line.partition("\t")

@@ -77,8 +77,12 @@ class BatchRunner::Platform final : public MessageHost {
 public:
     explicit Platform(BatchRunner& runner) : runner_(runner) {}
 
-    void info(std::string_view text, std::string_view = {}) override {
-        runner_.out_ << "message\t" << EscapedLine(text) << '\n' << std::flush;
+    // A script's reader sees the detail as the window's user does, on a line of its own.
+    void info(std::string_view text, std::string_view detail = {}) override {
+        runner_.out_ << "message\t" << EscapedLine(text) << '\n';
+        if (!detail.empty()) runner_.out_ << "detail\t" << EscapedLine(detail) << '\n';
+        runner_.out_ << std::flush;
+        if (text == messages::kFileWriteError) runner_.writeFailed_ = true;
     }
     bool askYesNo(std::string_view text) override {
         info(text);
@@ -240,18 +244,19 @@ void BatchRunner::execute(const ScriptCommand& c) {
 }
 
 // The header now; the rows of each experiment that starts from here on as its screen updates come,
-// each row led by the experiment's number.
+// each row led by the experiment's number. The file is always written whole (WriteWholeFile): it
+// holds the header and then the rows up to the end of the last run, or the old file stays.
 void BatchRunner::startTable(const std::string& file) {
     table_.reset();
     std::string header;
     AppendSeriesCsvHeader(header, "experiment");
     try {
-        WriteTextFile(file, header);
-    } catch (const FileWriteError&) {
-        platform_->info(messages::kFileWriteError);
+        WriteWholeFile(file, header);
+    } catch (const FileWriteError& failed) {
+        reportWriteError(failed);
         return;
     }
-    table_ = Table{file, 0, experiment_->series().generation(), 0};
+    table_ = Table{file, header, false, 0, experiment_->series().generation(), 0};
 }
 
 void BatchRunner::extendTable() {
@@ -263,21 +268,36 @@ void BatchRunner::extendTable() {
         table_->generation = series.generation();
         table_->rows = 0;
     }
-    if (table_->experiment == 0 || series.size() == table_->rows) return;
-    std::string rows;
-    AppendSeriesCsvRows(rows, series, table_->rows, std::to_string(table_->experiment) + ",");
-    table_->rows = series.size();
+    if (table_->experiment != 0 && series.size() != table_->rows) {
+        AppendSeriesCsvRows(table_->text, series, table_->rows, std::to_string(table_->experiment) + ",");
+        table_->rows = series.size();
+        table_->unsaved = true;
+    }
+    // Rewritten once a run, at its end, rather than at every screen update of it.
+    if (table_->unsaved && !experiment_->running()) saveTable();
+}
+
+void BatchRunner::saveTable() {
     try {
-        AppendTextFile(table_->file, rows);
-    } catch (const FileWriteError&) {
-        // Said once; the runs go on without the table.
+        WriteWholeFile(table_->file, table_->text);
+        table_->unsaved = false;
+    } catch (const FileWriteError& failed) {
+        // Said once; the runs go on without the table, whose file keeps its last whole text.
         table_.reset();
-        platform_->info(messages::kFileWriteError);
+        reportWriteError(failed);
     }
 }
 
 void BatchRunner::savePicture(int number, const std::string& file) {
-    if (!pictures_->savePng(number, file).empty()) platform_->info(messages::kFileWriteError);
+    try {
+        WriteWholeFile(file, pictures_->png(number));
+    } catch (const FileWriteError& failed) {
+        reportWriteError(failed);
+    }
+}
+
+void BatchRunner::reportWriteError(const FileWriteError& failed) {
+    platform_->info(messages::kFileWriteError, failed.detail());
 }
 
 } // namespace kvor

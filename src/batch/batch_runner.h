@@ -3,6 +3,7 @@
 #include "batch_form.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
+#include "output/text_file.h"
 #include "picture_files.h"
 #include "script.h"
 #include "view/track_store.h"
@@ -45,6 +46,10 @@ public:
     // Executes one command now, as the user would.
     void execute(const ScriptCommand& command);
 
+    // Whether a file could not be written since the runner was made: a data record, a table or a
+    // picture ("Ошибка записи в файл").
+    bool writeFailed() const { return writeFailed_; }
+
     ModelRecord& record() { return record_; }
     BatchForm& form() { return form_; }
     Experiment& experiment();
@@ -60,9 +65,13 @@ private:
     // The next command of the script, or nothing when it has run out.
     std::optional<ScriptCommand> nextCommand();
     void startTable(const std::string& file);
-    // Appends to the table file the rows of the series that came since the last time.
+    // Adds to the table the rows of the series that came since the last time. The file is
+    // written whole again outside a run, that is when the run that made them has ended.
     void extendTable();
+    void saveTable();
     void savePicture(int number, const std::string& file);
+    // "Ошибка записи в файл", with the file and the system's reason.
+    void reportWriteError(const FileWriteError& failed);
 
     std::ostream& out_;
     std::unique_ptr<PictureFiles> pictures_;
@@ -77,12 +86,15 @@ private:
     std::size_t next_ = 0;
     long deferredUpdates_ = 0;
     bool answerYes_ = true;
+    bool writeFailed_ = false;
 
-    // The table of "csv FILE": the file, the experiment whose rows go there now (0: the one that
-    // was under way when the command came, which is not written), the generation of the series
-    // and the number of its rows already written.
+    // The table of "csv FILE": the file, its whole text so far, whether the file lacks some of it,
+    // the experiment whose rows go there now (0: the one that was under way when the command
+    // came, which is not written), the generation of the series and the number of its rows taken.
     struct Table {
         std::filesystem::path file;
+        std::string text;
+        bool unsaved = false;
         long experiment = 0;
         unsigned generation = 0;
         std::size_t rows = 0;

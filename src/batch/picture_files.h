@@ -2,7 +2,6 @@
 
 #include "view/canvas.h"
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,9 +15,8 @@ public:
 
     // Picture 1 (the trajectories) or 2 (the time graph).
     virtual Canvas& picture(int number) = 0;
-    // Writes picture `number` as it stands to `file` as PNG. Returns the system's reason when the
-    // file could not be written, and an empty text when it was.
-    virtual std::string savePng(int number, const std::filesystem::path& file) = 0;
+    // Picture `number` as it stands, as the bytes of a PNG file.
+    virtual std::string png(int number) = 0;
 };
 
 // Pictures with the window's drawing code, with no display needed; nothing in a build without

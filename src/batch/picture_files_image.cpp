@@ -7,7 +7,6 @@
 #include "view/picture_size.h"
 #include "view/png_file.h"
 
-#include <QFile>
 #include <QGuiApplication>
 
 #include <array>
@@ -20,9 +19,21 @@ QSize sizeOf(PictureSize size) {
     return {size.width, size.height};
 }
 
+// Where Qt's messages went before the filter below.
+QtMessageHandler qtMessages = nullptr;
+
+// Qt tells standard error when the session has no runtime folder (XDG_RUNTIME_DIR), as a batch
+// job's often has not, and makes one of its own: nothing for the script's user to do, so that
+// notice is dropped. Every other message goes where it went.
+void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        qtMessages(type, context, text);
+}
+
 class ImagePictureFiles final : public PictureFiles {
 public:
     ImagePictureFiles() {
+        if (!qtMessages) qtMessages = qInstallMessageHandler(withoutRuntimeFolderNotice);
         if (!QCoreApplication::instance())
             application_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
         pictures_[0] = std::make_unique<ImageCanvas>(sizeOf(kPicture1Size), 1.0);
@@ -31,9 +42,7 @@ public:
 
     Canvas& picture(int number) override { return *pictures_.at(number - 1); }
 
-    std::string savePng(int number, const std::filesystem::path& file) override {
-        return SavePng(pictures_.at(number - 1)->image(), QFile::decodeName(file.c_str())).toStdString();
-    }
+    std::string png(int number) override { return PngData(pictures_.at(number - 1)->image()); }
 
 private:
     int argc_ = 3;

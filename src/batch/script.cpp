@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
 #include <utility>
 
 namespace kvor {
@@ -72,6 +73,16 @@ std::optional<int> numberedControl(std::string_view name, std::string_view prefi
     throw ScriptError{std::move(reason)};
 }
 
+// The FILE of a command: the rest of the line without its outer blanks. A NUL byte cannot be part
+// of a file's name; the system would take the name as ending there and write another file.
+std::string fileName(std::string_view rest, std::string_view usage) {
+    const std::string_view name = trimmed(rest);
+    if (name.empty()) fail("expected: " + std::string(usage));
+    if (name.find('\0') != std::string_view::npos)
+        fail("expected: " + std::string(usage) + ", with no NUL byte in the name");
+    return std::string(name);
+}
+
 void expectArguments(const std::vector<std::string_view>& args, std::size_t n, std::string_view usage) {
     if (args.size() != n) fail("expected: " + std::string(usage));
 }
@@ -113,16 +124,14 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
     }
     if (word == "data" || word == "csv") {
         c.kind = word == "data" ? Kind::Data : Kind::Csv;
-        c.text = std::string(trimmed(rest));
-        if (c.text.empty()) fail("expected: " + std::string(word) + " FILE");
+        c.text = fileName(rest, std::string(word) + " FILE");
         return c;
     }
     if (word == "png") {
         c.kind = Kind::Png;
         const std::string_view picture = nextWord(rest);
-        c.text = std::string(trimmed(rest));
-        if ((picture != "picture1" && picture != "picture2") || c.text.empty())
-            fail("expected: png picture1|picture2 FILE");
+        c.text = fileName(rest, "png picture1|picture2 FILE");
+        if (picture != "picture1" && picture != "picture2") fail("expected: png picture1|picture2 FILE");
         c.picture = picture == "picture1" ? 1 : 2;
         return c;
     }
@@ -165,6 +174,9 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         expectArguments(args, 1, "run N");
         c.kind = Kind::Run;
         const auto [end, error] = std::from_chars(args[0].data(), args[0].data() + args[0].size(), c.count);
+        if (error == std::errc::result_out_of_range)
+            fail("run N: " + std::string(args[0]) + " is out of range (at most " +
+                 std::to_string(std::numeric_limits<long>::max()) + " screen updates)");
         if (error != std::errc{} || end != args[0].data() + args[0].size() || c.count < 0)
             fail("expected: run N, with N a whole number of screen updates");
         return c;

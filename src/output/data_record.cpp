@@ -7,6 +7,8 @@ namespace kvor {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+// How every record ends: the fourth line's end, then two empty lines.
+constexpr std::string_view kRecordEnd = "\r\n\r\n\r\n";
 
 class RecordBuilder {
 public:
@@ -69,7 +71,7 @@ void WriteDataRecord(ModelRecord& r, bool recording, char decimalSeparator,
     BuildDataRecord(r, decimalSeparator, r.Msg);
     r.Msg += kLineEnd;
     CreateFolderOf(file);
-    AppendTextFile(file, r.Msg);
+    AppendTextFile(file, r.Msg, kRecordEnd);
 }
 
 } // namespace kvor

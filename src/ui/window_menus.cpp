@@ -5,12 +5,13 @@
 #include "control/messages.h"
 #include "main_window.h"
 #include "output/series_csv.h"
+#include "output/text_file.h"
 #include "view/png_file.h"
-#include "view/saved_file.h"
 
 #include <QActionGroup>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -51,12 +52,9 @@ ExportKind exportKind(MainWindow::Export what) {
     return {"Сохранить ряд данных", "ряд данных.csv", "Таблица CSV (*.csv)"};
 }
 
-// Saved whole, as the pictures are.
-QString saveText(const std::string& text, const QString& file) {
-    return SaveWholeFile(file, [&](QIODevice& out) {
-        const auto size = static_cast<qint64>(text.size());
-        return out.write(text.data(), size) == size ? QString() : out.errorString();
-    });
+// The system's reason in the words of the interface: Qt's Russian text where it has one.
+QString reasonText(const FileWriteError& failed) {
+    return failed.code != 0 ? qt_error_string(failed.code) : QString::fromStdString(failed.reason);
 }
 
 } // namespace
@@ -125,19 +123,19 @@ void MainWindow::exportAs(Export what) {
 }
 
 void MainWindow::exportTo(Export what, const QString& file) {
-    QString reason;
+    std::string content;
     if (what == Export::Series) {
-        std::string table;
-        AppendSeriesCsvHeader(table);
-        AppendSeriesCsvRows(table, experiment_->series(), 0);
-        reason = saveText(table, file);
+        AppendSeriesCsvHeader(content);
+        AppendSeriesCsvRows(content, experiment_->series(), 0);
     } else {
-        const CanvasWidget& picture = what == Export::Picture1 ? *picture1_ : *picture2_;
-        reason = SavePng(picture.canvas().image(), file);
+        content = PngData((what == Export::Picture1 ? *picture1_ : *picture2_).canvas().image());
     }
-    if (reason.isEmpty()) return;
-    const QString detail = QDir::toNativeSeparators(file) + QLatin1Char('\n') + reason;
-    messages_.info(messages::kFileWriteError, detail.toStdString());
+    try {
+        WriteWholeFile(QFile::encodeName(file).toStdString(), content);
+    } catch (const FileWriteError& failed) {
+        const QString detail = QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed);
+        messages_.info(messages::kFileWriteError, detail.toStdString());
+    }
 }
 
 // Records are appended to the file chosen, so choosing one that exists overwrites nothing.

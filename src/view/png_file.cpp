@@ -1,16 +1,16 @@
 #include "png_file.h"
 
-#include "saved_file.h"
-
+#include <QBuffer>
 #include <QImageWriter>
 
 namespace kvor {
 
-QString SavePng(const QImage& image, const QString& file) {
-    return SaveWholeFile(file, [&](QIODevice& out) {
-        QImageWriter writer(&out, "png");
-        return writer.write(image) ? QString() : writer.errorString();
-    });
+std::string PngData(const QImage& image) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!QImageWriter(&buffer, "png").write(image)) return {};
+    return data.toStdString();
 }
 
 } // namespace kvor

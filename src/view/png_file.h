@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
+
+#include <string>
 
 namespace kvor {
 
-// Writes `image` to `file` as PNG, at its full pixel size. A file that could not be written is
-// left as it was; the result is then the system's reason, and empty on success.
-QString SavePng(const QImage& image, const QString& file);
+// The bytes of `image` as a PNG file, at its full pixel size, for the one writer of whole files
+// (WriteWholeFile). Encoding in memory fails only for an image without pixels, which gives no
+// bytes; the pictures always have pixels.
+std::string PngData(const QImage& image);
 
 } // namespace kvor

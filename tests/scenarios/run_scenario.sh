@@ -14,9 +14,9 @@ name=$(basename "$script" .kvs)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Qt, which draws the pictures of "png", wants a runtime folder of its own.
-mkdir -m 700 "$work/runtime"
-environment=(XDG_RUNTIME_DIR="$work/runtime" LC_ALL=C)
+# Without a runtime folder, as a batch job often is: Qt, which draws the pictures of "png", must
+# not complain about it on standard error.
+environment=(-u XDG_RUNTIME_DIR LC_ALL=C)
 if grep -q '^# locale: ru_RU.UTF-8' "$script"; then
     mkdir "$work/locales"
     localedef -i ru_RU -f UTF-8 "$work/locales/ru_RU.UTF-8" >/dev/null 2>&1 || { echo "no Russian locale"; exit 77; }
