@@ -54,10 +54,15 @@ void cutBack(int fd, off_t size) {
     retried([&] { return ::ftruncate(fd, size); });
 }
 
+// Whether the file ends in `end`. A file that this user may write but not read (opened write-only)
+// cannot be looked at: its end is taken as whole, as it was before anyone could look.
 bool endsIn(int fd, off_t size, std::string_view end) {
     const auto length = static_cast<off_t>(end.size());
+    if (size < length) return false;
     std::string tail(end.size(), '\0');
-    return size >= length && ::pread(fd, tail.data(), tail.size(), size - length) == length && tail == end;
+    const ssize_t read = ::pread(fd, tail.data(), tail.size(), size - length);
+    if (read < 0 && errno == EBADF) return true;
+    return read == length && tail == end;
 }
 
 // A new, empty file in the folder of `file`, for the content that will replace it: the rename
@@ -103,10 +108,16 @@ void WriteWholeFile(const std::filesystem::path& file, std::string_view content)
 
 void AppendTextFile(const std::filesystem::path& file, std::string_view piece, std::string_view end) {
     // O_NONBLOCK: a FIFO without a reader is refused at once (ENXIO) instead of waiting for one.
-    // Read access is for the look at the file's last bytes.
-    const int fd = retried([&] {
-        return ::open(file.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
-    });
+    // Read access is for the look at the file's last bytes; a file the user may only write is
+    // appended to without it.
+    const auto openFor = [&](int access) {
+        return retried([&] {
+            return ::open(file.c_str(), access | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK,
+                          0666);
+        });
+    };
+    int fd = openFor(O_RDWR);
+    if (fd < 0 && errno == EACCES) fd = openFor(O_WRONLY);
     if (fd < 0 && errno == ENXIO) failNotRegular(file);
     if (fd < 0) fail(file, errno);
     struct stat before {};
