@@ -1,8 +1,10 @@
 #include "input_reader.h"
 
 #include "core/number_text.h"
+#include "host/box_table.h"
 
 #include <cmath>
+#include <span>
 
 namespace kvor {
 
@@ -28,99 +30,60 @@ private:
     TextBox* reading_;
 };
 
-// The initial rotation of body 2, typed in degrees, used only when Check11 is ticked.
-void readRodAngle(ModelRecord& r, const Form& form, const BoxTexts& text) {
-    r.phi2 = 0;
-    if (form.isChecked(Check11)) r.phi2 = TextToDouble(text(Text64)) * 3.14 / 180;
+// One input box into its quantity, as its row says. A scaled value takes the exponent that its
+// row's exponent box gave when it was read, earlier in the same reading.
+void readBox(ModelRecord& r, const Form& form, const BoxTexts& text, TextBox box) {
+    const BoxRow& row = RowOf(box);
+    switch (row.reading) {
+    case Reading::None:
+        break;
+    case Reading::Exponent:
+        r.*row.count = TextToInteger(text(box));
+        break;
+    case Reading::Scaled:
+        r.*row.field = ScaledValue(text(box), r.*RowOf(row.exponent).count);
+        break;
+    case Reading::Plain:
+        r.*row.field = TextToDouble(text(box));
+        break;
+    case Reading::Count:
+        // At least one step between screen updates and between data records; never reported.
+        r.*row.count = TextToInteger(text(box));
+        if (r.*row.count < 1) r.*row.count = 1;
+        break;
+    case Reading::Degrees:
+        // The initial rotation of body 2, typed in degrees, used only when its check box is ticked.
+        r.*row.field = 0;
+        if (form.isChecked(*row.onlyWhen)) r.*row.field = TextToDouble(text(box)) * 3.14 / 180;
+        break;
+    }
+}
+
+void readBoxes(ModelRecord& r, const Form& form, TextBox* reading, std::span<const TextBox> order) {
+    const BoxTexts text(form, reading);
+    for (const TextBox box : order) readBox(r, form, text, box);
 }
 
 } // namespace
 
 bool IsScaleBox(TextBox box) {
-    return box == Text26 || box == Text51 || box == Text29 || box == Text30 || box == Text61;
+    return HasRole(box, kScaleBox);
 }
 
 bool IsInputBox(TextBox box) {
-    return (box >= Text1 && box <= Text25) || box == Text66 || box == Text67 || box == Text54 ||
-           IsScaleBox(box) || box == Text64 || box == Text55 || box == Text57;
+    return HasRole(box, kInputBox);
 }
 
 void ReadExperimentInputs(ModelRecord& r, const Form& form, TextBox* reading) {
-    const BoxTexts text(form, reading);
-
-    r.ExpM = TextToInteger(text(Text21));
-    r.ExpQ = TextToInteger(text(Text22));
-    r.ExpD = TextToInteger(text(Text23));
-    r.ExpC = TextToInteger(text(Text24));
-    r.ExpKj = TextToInteger(text(Text25));
-    r.ExpVX = TextToInteger(text(Text27));
-    r.ExpVY = TextToInteger(text(Text28));
-    r.ExpX = TextToInteger(text(Text66));
-    r.ExpY = TextToInteger(text(Text67));
-
-    r.m10 = ScaledValue(text(Text1), r.ExpM);
-    r.q1 = ScaledValue(text(Text2), r.ExpQ);
-    r.D1 = ScaledValue(text(Text3), r.ExpD);
-    r.C1 = ScaledValue(text(Text4), r.ExpC);
-    r.Kj1 = ScaledValue(text(Text5), r.ExpKj);
-    r.Ks = TextToDouble(text(Text6));
-    r.VX1 = ScaledValue(text(Text7), r.ExpVX);
-    r.VY1 = ScaledValue(text(Text8), r.ExpVY);
-    r.X1 = ScaledValue(text(Text9), r.ExpX);
-    r.Y1 = ScaledValue(text(Text10), r.ExpY);
-    r.L2 = TextToDouble(text(Text16));
-    r.MF = TextToDouble(text(Text26));
-    r.Mx = TextToDouble(text(Text29));
-    r.Mv = TextToDouble(text(Text30));
-    r.MFq = TextToDouble(text(Text61));
-    r.Mt = TextToDouble(text(Text51));
-    r.h = TextToDouble(text(Text54));
-    r.NC0 = TextToInteger(text(Text55));
-    r.NC0file = TextToInteger(text(Text57));
-
-    // At least one step between screen updates and between data records; never reported.
-    if (r.NC0 < 1) r.NC0 = 1;
-    if (r.NC0file < 1) r.NC0file = 1;
-
-    r.m20 = ScaledValue(text(Text11), r.ExpM);
-    r.q2 = ScaledValue(text(Text12), r.ExpQ);
-    r.D2 = ScaledValue(text(Text13), r.ExpD);
-    r.C2 = ScaledValue(text(Text14), r.ExpC);
-    r.Kj2 = ScaledValue(text(Text15), r.ExpKj);
-    r.VX2 = ScaledValue(text(Text17), r.ExpVX);
-    r.VY2 = ScaledValue(text(Text18), r.ExpVY);
-    r.X2 = ScaledValue(text(Text19), r.ExpX);
-    r.Y2 = ScaledValue(text(Text20), r.ExpY);
-
-    readRodAngle(r, form, text);
+    readBoxes(r, form, reading, box_table::kStartReadingOrder);
 }
 
 void ReadBodyGeometry(ModelRecord& r, const Form& form, TextBox* reading) {
-    const BoxTexts text(form, reading);
-
-    r.ExpD = TextToInteger(text(Text23));
-    r.ExpVX = TextToInteger(text(Text27));
-    r.ExpVY = TextToInteger(text(Text28));
-    r.ExpX = TextToInteger(text(Text66));
-    r.ExpY = TextToInteger(text(Text67));
-
-    r.D1 = ScaledValue(text(Text3), r.ExpD);
-    r.D2 = ScaledValue(text(Text13), r.ExpD);
-    r.VX1 = ScaledValue(text(Text7), r.ExpVX);
-    r.VY1 = ScaledValue(text(Text8), r.ExpVY);
-    r.X1 = ScaledValue(text(Text9), r.ExpX);
-    r.Y1 = ScaledValue(text(Text10), r.ExpY);
-    r.VX2 = ScaledValue(text(Text17), r.ExpVX);
-    r.VY2 = ScaledValue(text(Text18), r.ExpVY);
-    r.X2 = ScaledValue(text(Text19), r.ExpX);
-    r.Y2 = ScaledValue(text(Text20), r.ExpY);
-    r.L2 = TextToDouble(text(Text16));
-    r.Mx = TextToDouble(text(Text29));
-    r.Mv = TextToDouble(text(Text30));
-
+    readBoxes(r, form, reading, box_table::kGeometryReadingOrder);
     r.R20 = r.D2 / 2;
     r.R10 = r.D1 / 2;
-    readRodAngle(r, form, text);
+    constexpr TextBox kRodAngle[] = {Text64};
+    readBoxes(r, form, reading, kRodAngle);
 }
 
 void ScaleReader::read(Scale& scale, std::string_view text) {
@@ -137,19 +100,12 @@ double ScaleReader::value(const Scale& scale) {
 }
 
 void ScaleReader::ReadScales(ModelRecord& r, const Form& form) {
+    constexpr auto& order = box_table::kScaleReadingOrder;
     if (textChanges_ != form.scaleTextChanges()) {
-        read(scales_[0], form.text(Text29));
-        read(scales_[1], form.text(Text26));
-        read(scales_[2], form.text(Text61));
-        read(scales_[3], form.text(Text51));
-        read(scales_[4], form.text(Text30));
+        for (std::size_t i = 0; i < scales_.size(); ++i) read(scales_[i], form.text(order[i]));
         textChanges_ = form.scaleTextChanges();
     }
-    r.Mx = value(scales_[0]);
-    r.MF = value(scales_[1]);
-    r.MFq = value(scales_[2]);
-    r.Mt = value(scales_[3]);
-    r.Mv = value(scales_[4]);
+    for (std::size_t i = 0; i < scales_.size(); ++i) r.*RowOf(order[i]).field = value(scales_[i]);
 }
 
 } // namespace kvor

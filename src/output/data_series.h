@@ -1,28 +1,37 @@
 #pragma once
 
 #include "core/model_record.h"
+#include "host/form.h"
 
 #include <array>
+#include <iterator>
 #include <cstddef>
 #include <string_view>
 #include <vector>
 
 namespace kvor {
 
-// The quantities of one screen update, in SI units and the panel's degrees: the model time and
-// every quantity the value panel shows, whichever alternative its check boxes select. The wall
-// clock is not among them: it says nothing about the experiment.
+// The columns of one screen update, in SI units and the panel's degrees: the model time and every
+// quantity the value panel shows, whichever alternative its check boxes select, with E0 and KD0.
+// Each is a box of the window, or the alternative it shows under its check box. The wall clock
+// is not among them: it says nothing about the experiment.
+struct SeriesColumn {
+    TextBox box;
+    bool alternative = false;
+};
 // clang-format off
-enum SeriesColumn : int {
-    kT, kVX1, kVY1, kVX2, kVY2, kV1, kV2, kFX, kFY, kW1, kW2, kX1, kX2, kM1, kM2,
-    kFcFj, kFs, kFm, kFq, kEw, kEv, kEs, kEj, kEm, kEq, kE, kE0, kBalance, kKD, kKD0,
-    kUgol1, kUgol2, kAlfaDeg, kSeriesColumns
+inline constexpr SeriesColumn kSeriesColumns[] = {
+    {Text60}, {Text31}, {Text33}, {Text32}, {Text34}, {Text35}, {Text36}, {Text35, true}, {Text36, true},
+    {Text37}, {Text38}, {Text39}, {Text40}, {Text39, true}, {Text40, true},
+    {Text41}, {Text42}, {Text43}, {Text44}, {Text45}, {Text46}, {Text47}, {Text48}, {Text49}, {Text50},
+    {Text63}, {Text62}, {Text58}, {Text53}, {Text52}, {Text59}, {Text64}, {Text65},
 };
 // clang-format on
-using SeriesRow = std::array<double, kSeriesColumns>;
+constexpr std::size_t kSeriesColumnCount = std::size(kSeriesColumns);
+using SeriesRow = std::array<double, kSeriesColumnCount>;
 
-// The column names with their units, as a table's header shows them: "T_s", "VX1_m_s", ...
-std::string_view SeriesColumnName(SeriesColumn column);
+// A column's name with its unit, as a table's header shows it: "T_s", "VX1_m_s", ...
+std::string_view SeriesColumnName(std::size_t column);
 
 // One row per screen update of the current experiment, from its start or reversal, as doubles;
 // they become text only when saved. At most `capacity` rows are kept, as many as the track store

@@ -10,9 +10,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 void AppendSeriesCsvHeader(std::string& out, std::string_view firstColumn) {
     if (!firstColumn.empty()) out.append(firstColumn).append(",");
-    for (int column = 0; column < kSeriesColumns; ++column) {
+    for (std::size_t column = 0; column < kSeriesColumnCount; ++column) {
         if (column > 0) out += ',';
-        out += SeriesColumnName(static_cast<SeriesColumn>(column));
+        out += SeriesColumnName(column);
     }
     out += kLineEnd;
 }
@@ -22,7 +22,7 @@ void AppendSeriesCsvRows(std::string& out, const DataSeries& series, std::size_t
     for (std::size_t i = first; i < series.size(); ++i) {
         out += prefix;
         const SeriesRow& row = series.row(i);
-        for (int column = 0; column < kSeriesColumns; ++column) {
+        for (std::size_t column = 0; column < kSeriesColumnCount; ++column) {
             if (column > 0) out += ',';
             AppendNumberText(out, row[column], '.');
         }

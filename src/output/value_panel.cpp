@@ -2,6 +2,7 @@
 
 #include "core/display_angles.h"
 #include "core/energy_balance.h"
+#include "host/box_table.h"
 #include "core/fp_exceptions.h"
 #include "core/number_text.h"
 
@@ -41,45 +42,22 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     // Whatever a check box selects, the default is written first and the alternative overwrites
     // it in the same refresh.
     PanelWriter panel(form, decimalSeparator);
-    panel.write(Text31, r.VX1);
-    panel.write(Text41, r.FcFj);
-    panel.write(Text32, r.VX2);
-    panel.write(Text42, r.Fs);
-    panel.write(Text33, r.VY1);
-    panel.write(Text43, r.Fm);
-    panel.write(Text34, r.VY2);
-    panel.write(Text44, r.Fq);
-    panel.write(Text35, r.V1);
-    panel.write(Text45, r.Ew);
-    panel.write(Text36, r.V2);
-    panel.write(Text46, r.Ev);
-    if (form.isChecked(Check10)) {
-        panel.write(Text35, r.FX);
-        panel.write(Text36, r.FY);
+    for (const BoxRow& row : box_table::kBoxes) {
+        if (!(row.roles & kPanelBox)) continue;
+        if (row.shown == Shown::SecondsSinceStart) {
+            panel.writeSeconds(row.box, real(now - r.TStart));
+            continue;
+        }
+        if (row.shown == Shown::Balance) {
+            real balance;
+            fp::Checked([&] { balance = EnergyBalance(r); });
+            panel.write(row.box, balance);
+            continue;
+        }
+        panel.write(row.box, r.*row.shows);
+        if (row.alternative && form.isChecked(row.alternative->check))
+            panel.write(row.box, r.*row.alternative->field);
     }
-    panel.write(Text37, r.w1);
-    panel.write(Text47, r.Es);
-    panel.write(Text38, r.w2);
-    panel.write(Text48, r.Ej);
-    panel.write(Text39, r.X1);
-    panel.write(Text49, r.Em);
-    panel.write(Text40, r.X2);
-    panel.write(Text50, r.Eq);
-    if (form.isChecked(Check9)) {
-        panel.write(Text39, r.m1);
-        panel.write(Text40, r.m2);
-    }
-    panel.write(Text53, r.KD);
-    panel.writeSeconds(Text56, real(now - r.TStart));
-    real balance;
-    fp::Checked([&] { balance = EnergyBalance(r); });
-    panel.write(Text58, balance);
-    panel.write(Text59, r.Ugol1);
-    panel.write(Text60, r.Ts);
-    panel.write(Text61, r.MFq);
-    panel.write(Text63, r.E);
-    panel.write(Text64, r.Ugol2);
-    panel.write(Text65, r.AlfaDeg);
 }
 
 } // namespace kvor

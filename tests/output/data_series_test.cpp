@@ -70,7 +70,7 @@ TEST(DataSeries, KeepsNoMoreRowsThanItsCapacityAndANewExperimentStartsEmpty) {
     ModelRecord r;
     for (r.Ts = 1; r.Ts <= 3; r.Ts = r.Ts + 1) series.append(r);
     ASSERT_EQ(series.size(), 2u);
-    EXPECT_EQ(series.row(1)[kT], 2);
+    EXPECT_EQ(series.row(1)[0], 2);
     const unsigned generation = series.generation();
     series.clear();
     EXPECT_EQ(series.size() + generation + 1, series.generation());

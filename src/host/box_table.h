@@ -1,0 +1,223 @@
+#pragma once
+
+#include "core/model_record.h"
+#include "form.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace kvor {
+
+// The facts of the main window's 67 text boxes and 13 check boxes, each said once: what a box is
+// for, which quantity of the record it reads or shows, which exponent box scales it, its caption
+// and unit as the window shows them, and the names by which a batch script calls it. The input
+// reader, the scale reader, the value panel, the series of values, the window and the batch
+// runner all take them from here.
+
+// What a box is for. A box may have several roles: Text61 is a scale that the run reads and a box
+// that the panel writes back, Text64 the rod angle typed in and the velocity angle of body 2
+// written out.
+enum BoxRole : unsigned {
+    kInputBox = 1,    // typed into, read by Start
+    kExponentBox = 2, // the decimal exponent of a row of input pairs, shared by both bodies
+    kScaleBox = 4,    // a drawing scale, read before every step
+    kPanelBox = 8,    // written at every screen update
+    kStartBox = 16,   // written by Start (and Reverse): masses, E0, KD0, the angles
+};
+
+// How the text of an input box becomes its quantity.
+enum class Reading {
+    None,
+    Exponent, // a 16-bit integer into `count`
+    Scaled,   // a mantissa times 10 to the power of the `exponent` box's value, into `field`
+    Plain,    // a double into `field`
+    Count,    // a 16-bit integer into `count`, at least 1
+    Degrees,  // an angle in degrees into `field` in radians, only while `onlyWhen` is ticked, else 0
+};
+
+// What a panel box shows where it is not a quantity of the record.
+enum class Shown { Field, Balance, SecondsSinceStart };
+
+using RecordField = real BasicModelRecord<real>::*;
+using RecordCount = Integer BasicModelRecord<real>::*;
+
+// The quantity that a box shows instead of its own while a check box is ticked: Text35 and Text36
+// show FX and FY under "FX,FY", Text39 and Text40 the masses under "m1,m2".
+struct Alternative {
+    CheckBox check;
+    RecordField field;
+    std::string_view caption;
+    std::string_view series; // the column of the series of values
+};
+
+struct BoxRow {
+    TextBox box;
+    unsigned roles = 0;
+    std::string_view caption = {}; // the label beside the box
+    std::string_view unit = {};    // the unit caption of its row, where it has one
+    Reading reading = Reading::None;
+    RecordField field = nullptr; // read into (inputs)
+    RecordCount count = nullptr; // read into (exponents, step counts)
+    TextBox exponent = TextBox(0);
+    std::optional<CheckBox> onlyWhen = std::nullopt;
+    Shown shown = Shown::Field;
+    RecordField shows = nullptr;   // what the panel or Start writes into it
+    std::string_view series = {};  // its column of the series of values, if any
+    std::optional<Alternative> alternative = std::nullopt;
+    std::array<std::string_view, 2> names = {}; // a batch script's names for it, besides TextN
+    // For inputs, room for the rule a value must keep, its range and a tooltip.
+    std::string_view rule = {};
+    std::string_view tooltip = {};
+};
+
+struct CheckRow {
+    CheckBox box;
+    std::string_view caption; // as the window shows it ("" for the unlabelled graph boxes)
+    std::array<std::string_view, 2> names = {};
+};
+
+namespace box_table {
+
+using R = BasicModelRecord<real>;
+constexpr unsigned kIn = kInputBox;
+
+// Each row: box, roles, caption, unit, reading, field, count, exponent, only when, shown, shows,
+// series column, alternative, batch names.
+// clang-format off
+inline constexpr std::array<BoxRow, kTextBoxCount> kBoxes{{
+    {Text1, kIn, "m10", "кг", Reading::Scaled, &R::m10, nullptr, Text21, {}, {}, {}, {}, {}, {"m10"}},
+    {Text2, kIn, "q1", "к", Reading::Scaled, &R::q1, nullptr, Text22, {}, {}, {}, {}, {}, {"q1"}},
+    {Text3, kIn, "D1", "м", Reading::Scaled, &R::D1, nullptr, Text23, {}, {}, {}, {}, {}, {"D1"}},
+    {Text4, kIn, "C1", "н/м", Reading::Scaled, &R::C1, nullptr, Text24, {}, {}, {}, {}, {}, {"C1"}},
+    {Text5, kIn, "Kj1", "н*с/м", Reading::Scaled, &R::Kj1, nullptr, Text25, {}, {}, {}, {}, {}, {"Kj1"}},
+    {Text6, kIn, "Ks", "", Reading::Plain, &R::Ks, nullptr, {}, {}, {}, {}, {}, {}, {"Ks"}},
+    {Text7, kIn, "VX1", "м/с", Reading::Scaled, &R::VX1, nullptr, Text27, {}, {}, {}, {}, {}, {"VX1"}},
+    {Text8, kIn, "VY1", "м/с", Reading::Scaled, &R::VY1, nullptr, Text28, {}, {}, {}, {}, {}, {"VY1"}},
+    {Text9, kIn, "X1", "м", Reading::Scaled, &R::X1, nullptr, Text66, {}, {}, {}, {}, {}, {"X1"}},
+    {Text10, kIn, "Y1", "м", Reading::Scaled, &R::Y1, nullptr, Text67, {}, {}, {}, {}, {}, {"Y1"}},
+    {Text11, kIn, "m20", "кг", Reading::Scaled, &R::m20, nullptr, Text21, {}, {}, {}, {}, {}, {"m20"}},
+    {Text12, kIn, "q2", "к", Reading::Scaled, &R::q2, nullptr, Text22, {}, {}, {}, {}, {}, {"q2"}},
+    {Text13, kIn, "D2", "м", Reading::Scaled, &R::D2, nullptr, Text23, {}, {}, {}, {}, {}, {"D2"}},
+    {Text14, kIn, "C2", "н/м", Reading::Scaled, &R::C2, nullptr, Text24, {}, {}, {}, {}, {}, {"C2"}},
+    {Text15, kIn, "Kj2", "н*с/м", Reading::Scaled, &R::Kj2, nullptr, Text25, {}, {}, {}, {}, {}, {"Kj2"}},
+    {Text16, kIn, "Длинна стержня, м", "м", Reading::Plain, &R::L2, nullptr, {}, {}, {}, {}, {}, {}, {"L2"}},
+    {Text17, kIn, "VX2", "м/с", Reading::Scaled, &R::VX2, nullptr, Text27, {}, {}, {}, {}, {}, {"VX2"}},
+    {Text18, kIn, "VY2", "м/с", Reading::Scaled, &R::VY2, nullptr, Text28, {}, {}, {}, {}, {}, {"VY2"}},
+    {Text19, kIn, "X2", "м", Reading::Scaled, &R::X2, nullptr, Text66, {}, {}, {}, {}, {}, {"X2"}},
+    {Text20, kIn, "Y2", "м", Reading::Scaled, &R::Y2, nullptr, Text67, {}, {}, {}, {}, {}, {"Y2"}},
+    {Text21, kIn | kExponentBox, "* 10 ^", "кг", Reading::Exponent, nullptr, &R::ExpM, {}, {}, {}, {}, {}, {}, {"10^m"}},
+    {Text22, kIn | kExponentBox, "* 10 ^", "к", Reading::Exponent, nullptr, &R::ExpQ, {}, {}, {}, {}, {}, {}, {"10^q"}},
+    {Text23, kIn | kExponentBox, "* 10 ^", "м", Reading::Exponent, nullptr, &R::ExpD, {}, {}, {}, {}, {}, {}, {"10^D"}},
+    {Text24, kIn | kExponentBox, "* 10 ^", "н/м", Reading::Exponent, nullptr, &R::ExpC, {}, {}, {}, {}, {}, {}, {"10^C"}},
+    {Text25, kIn | kExponentBox, "* 10 ^", "н*с/м", Reading::Exponent, nullptr, &R::ExpKj, {}, {}, {}, {}, {}, {}, {"10^Kj"}},
+    {Text26, kIn | kScaleBox, "MF, н/см", "н/см", Reading::Plain, &R::MF, nullptr, {}, {}, {}, {}, {}, {}, {"MF"}},
+    {Text27, kIn | kExponentBox, "* 10 ^", "м/с", Reading::Exponent, nullptr, &R::ExpVX, {}, {}, {}, {}, {}, {}, {"10^VX"}},
+    {Text28, kIn | kExponentBox, "* 10 ^", "м/с", Reading::Exponent, nullptr, &R::ExpVY, {}, {}, {}, {}, {}, {}, {"10^VY"}},
+    {Text29, kIn | kScaleBox, "Mx, м/см", "м/см", Reading::Plain, &R::Mx, nullptr, {}, {}, {}, {}, {}, {}, {"Mx"}},
+    {Text30, kIn | kScaleBox, "Mv, (м/с)/см", "(м/с)/см", Reading::Plain, &R::Mv, nullptr, {}, {}, {}, {}, {}, {}, {"Mv"}},
+    {Text31, kPanelBox, "VX1", "", {}, {}, {}, {}, {}, Shown::Field, &R::VX1, "VX1_m_s"},
+    {Text32, kPanelBox, "VX2", "", {}, {}, {}, {}, {}, Shown::Field, &R::VX2, "VX2_m_s"},
+    {Text33, kPanelBox, "VY1", "", {}, {}, {}, {}, {}, Shown::Field, &R::VY1, "VY1_m_s"},
+    {Text34, kPanelBox, "VY2", "", {}, {}, {}, {}, {}, Shown::Field, &R::VY2, "VY2_m_s"},
+    {Text35, kPanelBox, "V1,FX", "", {}, {}, {}, {}, {}, Shown::Field, &R::V1, "V1_m_s",
+     Alternative{Check10, &R::FX, "FX", "FX_N"}, {"V1,FX"}},
+    {Text36, kPanelBox, "V2,FY", "", {}, {}, {}, {}, {}, Shown::Field, &R::V2, "V2_m_s",
+     Alternative{Check10, &R::FY, "FY", "FY_N"}, {"V2,FY"}},
+    {Text37, kPanelBox, "w1", "", {}, {}, {}, {}, {}, Shown::Field, &R::w1, "w1_rad_s", {}, {"w1"}},
+    {Text38, kPanelBox, "w2", "", {}, {}, {}, {}, {}, Shown::Field, &R::w2, "w2_rad_s", {}, {"w2"}},
+    {Text39, kPanelBox | kStartBox, "X1, m1", "", {}, {}, {}, {}, {}, Shown::Field, &R::X1, "X1_m",
+     Alternative{Check9, &R::m1, "m1", "m1_kg"}},
+    {Text40, kPanelBox | kStartBox, "X2, m2", "", {}, {}, {}, {}, {}, Shown::Field, &R::X2, "X2_m",
+     Alternative{Check9, &R::m2, "m2", "m2_kg"}},
+    {Text41, kPanelBox, "Fc+Fj", "", {}, {}, {}, {}, {}, Shown::Field, &R::FcFj, "FcFj_N", {}, {"Fc+Fj"}},
+    {Text42, kPanelBox, "Fs", "", {}, {}, {}, {}, {}, Shown::Field, &R::Fs, "Fs_N", {}, {"Fs"}},
+    {Text43, kPanelBox, "Fm", "", {}, {}, {}, {}, {}, Shown::Field, &R::Fm, "Fm_N", {}, {"Fm"}},
+    {Text44, kPanelBox, "Fq", "", {}, {}, {}, {}, {}, Shown::Field, &R::Fq, "Fq_N", {}, {"Fq"}},
+    {Text45, kPanelBox, "Ew", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ew, "Ew_J", {}, {"Ew"}},
+    {Text46, kPanelBox, "Ev", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ev, "Ev_J", {}, {"Ev"}},
+    {Text47, kPanelBox, "Es", "", {}, {}, {}, {}, {}, Shown::Field, &R::Es, "Es_J", {}, {"Es"}},
+    {Text48, kPanelBox, "Ej", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ej, "Ej_J", {}, {"Ej"}},
+    {Text49, kPanelBox, "Em", "", {}, {}, {}, {}, {}, Shown::Field, &R::Em, "Em_J", {}, {"Em"}},
+    {Text50, kPanelBox, "Eq", "", {}, {}, {}, {}, {}, Shown::Field, &R::Eq, "Eq_J", {}, {"Eq"}},
+    {Text51, kIn | kScaleBox, "Mt, с/см", "с/см", Reading::Plain, &R::Mt, nullptr, {}, {}, {}, {}, {}, {}, {"Mt"}},
+    {Text52, kStartBox, "KD0", "", {}, {}, {}, {}, {}, Shown::Field, &R::KD0, "KD0_kg_m_s", {}, {"KD0"}},
+    {Text53, kPanelBox, "KD", "", {}, {}, {}, {}, {}, Shown::Field, &R::KD, "KD_kg_m_s", {}, {"KD"}},
+    {Text54, kIn, "шаг, с", "с", Reading::Plain, &R::h, nullptr, {}, {}, {}, {}, {}, {}, {"шаг", "h"}},
+    {Text55, kIn, "NC0", "", Reading::Count, nullptr, &R::NC0, {}, {}, {}, {}, {}, {}, {"NC0"}},
+    {Text56, kPanelBox, "Время реал", "", {}, {}, {}, {}, {}, Shown::SecondsSinceStart},
+    {Text57, kIn, "NCOfile", "", Reading::Count, nullptr, &R::NC0file, {}, {}, {}, {}, {}, {}, {"NCOfile", "NC0file"}},
+    {Text58, kPanelBox, "E - E0 + Em + Eq + Ej + Es", "", {}, {}, {}, {}, {}, Shown::Balance, nullptr, "balance_J"},
+    {Text59, kPanelBox | kStartBox, "Угол1, град", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ugol1, "Ugol1_deg"},
+    {Text60, kPanelBox, "T, с", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ts, "T_s"},
+    {Text61, kIn | kScaleBox | kPanelBox, "MFq, н/см", "н/см", Reading::Plain, &R::MFq, nullptr, {}, {}, Shown::Field, &R::MFq, {}, {}, {"MFq"}},
+    {Text62, kStartBox, "E0", "", {}, {}, {}, {}, {}, Shown::Field, &R::E0, "E0_J", {}, {"E0"}},
+    {Text63, kPanelBox, "E", "", {}, {}, {}, {}, {}, Shown::Field, &R::E, "E_J", {}, {"E"}},
+    {Text64, kIn | kPanelBox | kStartBox, "Угол2, град", "", Reading::Degrees, &R::phi2, nullptr, {}, Check11, Shown::Field, &R::Ugol2, "Ugol2_deg", {}, {"Угол2"}},
+    {Text65, kPanelBox | kStartBox, "Угол m1m2, град", "", {}, {}, {}, {}, {}, Shown::Field, &R::AlfaDeg, "Alfa_deg"},
+    {Text66, kIn | kExponentBox, "* 10^", "м", Reading::Exponent, nullptr, &R::ExpX, {}, {}, {}, {}, {}, {}, {"10^X"}},
+    {Text67, kIn | kExponentBox, "* 10^", "м", Reading::Exponent, nullptr, &R::ExpY, {}, {}, {}, {}, {}, {}, {"10^Y"}},
+}};
+
+inline constexpr std::array<CheckRow, kCheckBoxCount> kChecks{{
+    {Check1, "Лоренц", {"Лоренц"}},
+    {Check2, "Запись", {"Запись"}},
+    {Check3, "", {"VX1"}},
+    {Check4, "", {"VX2"}},
+    {Check5, "", {"VY1"}},
+    {Check6, "", {"VY2"}},
+    {Check7, "", {"w1"}},
+    {Check8, "", {"w2"}},
+    {Check9, "m1,m2", {"m1,m2"}},
+    {Check10, "FX,FY", {"FX,FY"}},
+    {Check11, "", {"Угол2"}},
+    {Check12, "исходные данные", {"исходные данные"}},
+    {Check13, "+Fm", {"+Fm"}},
+}};
+
+// The order in which Start reads its inputs, each value stored before the next box is read: it
+// decides which box is reported when several cannot be read. The exponents first, then body 1 and
+// the plain values, body 2 and the rod angle.
+inline constexpr TextBox kStartReadingOrder[] = {
+    Text21, Text22, Text23, Text24, Text25, Text27, Text28, Text66, Text67,
+    Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
+    Text16, Text26, Text29, Text30, Text61, Text51, Text54, Text55, Text57,
+    Text11, Text12, Text13, Text14, Text15, Text17, Text18, Text19, Text20,
+    Text64,
+};
+
+// What Show bodies reads, in its order: the exponents it needs, the diameters, both bodies'
+// velocities and positions, the rod length, the coordinate and velocity scales; then, after the
+// free radii are set, the rod angle.
+inline constexpr TextBox kGeometryReadingOrder[] = {
+    Text23, Text27, Text28, Text66, Text67,
+    Text3, Text13, Text7, Text8, Text9, Text10, Text17, Text18, Text19, Text20,
+    Text16, Text29, Text30,
+};
+
+// The scales as the run reads them before every step.
+inline constexpr TextBox kScaleReadingOrder[] = {Text29, Text26, Text61, Text51, Text30};
+// clang-format on
+
+} // namespace box_table
+
+inline constexpr const BoxRow& RowOf(TextBox box) {
+    return box_table::kBoxes[static_cast<std::size_t>(box) - 1];
+}
+inline constexpr const CheckRow& RowOf(CheckBox box) {
+    return box_table::kChecks[static_cast<std::size_t>(box) - 1];
+}
+inline constexpr bool HasRole(TextBox box, BoxRole role) {
+    return (RowOf(box).roles & role) != 0;
+}
+
+static_assert([] {
+    for (int n = 1; n <= kTextBoxCount; ++n)
+        if (box_table::kBoxes[static_cast<std::size_t>(n) - 1].box != n) return false;
+    for (int n = 1; n <= kCheckBoxCount; ++n)
+        if (box_table::kChecks[static_cast<std::size_t>(n) - 1].box != n) return false;
+    return true;
+}(), "the rows stand in the order of their boxes");
+
+} // namespace kvor
