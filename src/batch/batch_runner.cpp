@@ -1,6 +1,7 @@
 #include "batch_runner.h"
 
 #include "control/messages.h"
+#include "host/box_table.h"
 #include "output/series_csv.h"
 #include "output/text_file.h"
 
@@ -236,8 +237,11 @@ void BatchRunner::execute(const ScriptCommand& c) {
         savePicture(c.picture, c.text);
         break;
     case Kind::Print:
-        for (int box = 1; box <= kTextBoxCount; ++box)
-            out_ << "Text" << box << '\t' << EscapedLine(form_.text(static_cast<TextBox>(box))) << '\n';
+        for (const BoxRow& row : box_table::kBoxes) {
+            out_ << "Text" << row.box << '\t';
+            if (c.on) out_ << (row.names[0].empty() ? "-" : row.names[0]) << '\t';
+            out_ << EscapedLine(form_.text(row.box)) << '\n';
+        }
         out_ << std::flush;
         break;
     }

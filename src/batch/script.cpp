@@ -1,5 +1,7 @@
 #include "script.h"
 
+#include "host/box_table.h"
+
 #include <array>
 #include <charconv>
 #include <limits>
@@ -8,29 +10,6 @@
 namespace kvor {
 
 namespace {
-
-// The captions by which the boxes can be named, input boxes first so that they win where a
-// panel box shows the same quantity. The exponent boxes have no caption of their own.
-constexpr std::array<std::pair<std::string_view, TextBox>, 49> kBoxCaptions{{
-    {"m10", Text1},    {"q1", Text2},     {"D1", Text3},       {"C1", Text4},       {"Kj1", Text5},
-    {"Ks", Text6},     {"VX1", Text7},    {"VY1", Text8},      {"X1", Text9},       {"Y1", Text10},
-    {"m20", Text11},   {"q2", Text12},    {"D2", Text13},      {"C2", Text14},      {"Kj2", Text15},
-    {"L2", Text16},    {"VX2", Text17},   {"VY2", Text18},     {"X2", Text19},      {"Y2", Text20},
-    {"MF", Text26},    {"Mx", Text29},    {"Mv", Text30},      {"Mt", Text51},      {"шаг", Text54},
-    {"h", Text54},     {"NC0", Text55},   {"NCOfile", Text57}, {"NC0file", Text57}, {"MFq", Text61},
-    {"Угол2", Text64}, {"Fc+Fj", Text41}, {"Fs", Text42},      {"Fm", Text43},      {"Fq", Text44},
-    {"V1,FX", Text35}, {"V2,FY", Text36}, {"Ew", Text45},      {"Ev", Text46},      {"w1", Text37},
-    {"w2", Text38},    {"Es", Text47},    {"Ej", Text48},      {"Em", Text49},      {"Eq", Text50},
-    {"KD0", Text52},   {"KD", Text53},    {"E0", Text62},      {"E", Text63},
-}};
-
-constexpr std::array<std::pair<std::string_view, CheckBox>, 5> kCheckCaptions{{
-    {"Лоренц", Check1},
-    {"Запись", Check2},
-    {"m1,m2", Check9},
-    {"FX,FY", Check10},
-    {"+Fm", Check13},
-}};
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -91,15 +70,19 @@ void expectArguments(const std::vector<std::string_view>& args, std::size_t n, s
 
 std::optional<TextBox> TextBoxByName(std::string_view name) {
     if (const auto n = numberedControl(name, "Text", kTextBoxCount)) return static_cast<TextBox>(*n);
-    for (const auto& [caption, box] : kBoxCaptions)
-        if (caption == name) return box;
+    // Rows in the order of their boxes: input boxes come first, so that they win where a panel
+    // box shows the same quantity.
+    for (const BoxRow& row : box_table::kBoxes)
+        for (const std::string_view n : row.names)
+            if (!n.empty() && n == name) return row.box;
     return std::nullopt;
 }
 
 std::optional<CheckBox> CheckBoxByName(std::string_view name) {
     if (const auto n = numberedControl(name, "Check", kCheckBoxCount)) return static_cast<CheckBox>(*n);
-    for (const auto& [caption, box] : kCheckCaptions)
-        if (caption == name) return box;
+    for (const CheckRow& row : box_table::kChecks)
+        for (const std::string_view n : row.names)
+            if (!n.empty() && n == name) return row.box;
     return std::nullopt;
 }
 
@@ -137,6 +120,11 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
     }
 
     const auto args = arguments(rest);
+    if (word == "print" && args.size() == 1 && args[0] == "names") {
+        c.kind = Kind::Print;
+        c.on = true;
+        return c;
+    }
     const std::pair<std::string_view, Kind> buttons[] = {
         {"start", Kind::Start}, {"stop", Kind::Stop},       {"continue", Kind::Continue},
         {"steps", Kind::Steps}, {"reverse", Kind::Reverse}, {"show", Kind::Show},
@@ -161,13 +149,18 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         return c;
     }
     if (word == "check") {
-        expectArguments(args, 2, "check NAME on|off");
+        // A name may have blanks ("исходные данные"): it is all before the final on or off.
+        if (args.size() < 2) fail("expected: check NAME on|off");
         c.kind = Kind::Check;
-        const auto box = CheckBoxByName(args[0]);
-        if (!box) fail("no check box is called " + std::string(args[0]));
+        const std::string_view last = args.back();
+        const char* const nameEnd = args[args.size() - 2].data() + args[args.size() - 2].size();
+        const std::string_view name(args.front().data(), static_cast<std::size_t>(nameEnd - args.front().data()));
+        const auto box = CheckBoxByName(name);
+        if (!box && args.size() > 2) fail("expected: check NAME on|off");
+        if (!box) fail("no check box is called " + std::string(name));
         c.check = *box;
-        if (args[1] != "on" && args[1] != "off") fail("expected: check NAME on|off");
-        c.on = args[1] == "on";
+        if (last != "on" && last != "off") fail("expected: check NAME on|off");
+        c.on = last == "on";
         return c;
     }
     if (word == "run") {

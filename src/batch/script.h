@@ -25,7 +25,7 @@ struct ScriptCommand {
         Run,    // run N: during a run, the next command comes N screen updates later
         Answer, // answer yes | no: the answer to the next question about Eq
         Data,   // data FILE: where data records are appended
-        Print,  // every text box as "TextN<TAB>text"
+        Print,  // every text box as "TextN<TAB>text"; print names: "TextN<TAB>NAME<TAB>text"
         Csv,    // csv FILE: the series of every following experiment goes to FILE
         Png,    // png picture1|picture2 FILE: saves a picture as it stands
     };
@@ -33,7 +33,7 @@ struct ScriptCommand {
     OptionButton variant = OptionButton::Option1;
     TextBox box = Text1;
     CheckBox check = Check1;
-    bool on = false;  // check on, answer yes
+    bool on = false;  // check on, answer yes, print names
     long count = 0;   // run N
     int picture = 1;  // png picture1 | picture2
     std::string text; // set TEXT, data FILE, csv FILE, png FILE
@@ -56,10 +56,11 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line);
 bool ScriptHasCommand(const std::vector<std::string>& lines, ScriptCommand::Kind kind);
 
 // A text box by its control name (Text1 ... Text67) or by the caption beside it (m10, VX1, Mx,
-// NC0, ...); where an input box and a panel box share a caption, the input box.
+// NC0, 10^m, ...); where an input box and a panel box share a caption, the input box.
 std::optional<TextBox> TextBoxByName(std::string_view name);
 
-// A check box by its control name (Check1 ... Check13) or its caption (Лоренц, +Fm, Запись, ...).
+// A check box by its control name (Check1 ... Check13), its caption (Лоренц, +Fm, Запись,
+// исходные данные, ...) or, for a curve of the time graph, the quantity it plots (VX1, w2, ...).
 std::optional<CheckBox> CheckBoxByName(std::string_view name);
 
 } // namespace kvor
