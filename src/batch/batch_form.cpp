@@ -1,6 +1,5 @@
 #include "batch_form.h"
 
-#include "control/input_reader.h"
 #include "core/number_text.h"
 
 namespace kvor {
@@ -21,26 +20,19 @@ std::string_view BatchForm::text(TextBox box) const {
 }
 
 // Out of line: inlined into a caller that passes a short literal, GCC 12 warns about the string
-// copy with a false -Wrestrict. A scale's text is taken at once, whoever writes it: the `set` of
-// a script, or the panel writing back the scale in use.
+// copy with a false -Wrestrict.
 void BatchForm::setText(TextBox box, std::string_view text) {
     std::string& current = texts_.at(box);
     numbers_[box].held = false;
-    if (IsScaleBox(box) && current != text) scaleTextTaken();
     current.assign(text);
 }
 
-// A scale box gets its text at once, and the panel writes back the same scale at every refresh:
-// the same number is not written again.
+// The panel writes back the scale in use at every refresh, which the run reads before every step:
+// the same number is not written again, so that its text is made once.
 void BatchForm::setNumber(TextBox box, double value, char decimalSeparator) {
     texts_.at(box); // the same range check as for a text
     BoxNumber& number = numbers_[box];
     if (number.is(value, decimalSeparator)) return;
-    if (IsScaleBox(box)) {
-        setText(box, NumberText(value, decimalSeparator));
-        number = {value, decimalSeparator, true, true};
-        return;
-    }
     number = {value, decimalSeparator, true, false};
 }
 

@@ -101,10 +101,7 @@ double ScaleReader::value(const Scale& scale) {
 
 void ScaleReader::ReadScales(ModelRecord& r, const Form& form) {
     constexpr auto& order = box_table::kScaleReadingOrder;
-    if (textChanges_ != form.scaleTextChanges()) {
-        for (std::size_t i = 0; i < scales_.size(); ++i) read(scales_[i], form.text(order[i]));
-        textChanges_ = form.scaleTextChanges();
-    }
+    for (std::size_t i = 0; i < scales_.size(); ++i) read(scales_[i], form.text(order[i]));
     for (std::size_t i = 0; i < scales_.size(); ++i) r.*RowOf(order[i]).field = value(scales_[i]);
 }
 

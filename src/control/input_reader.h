@@ -4,7 +4,6 @@
 #include "host/form.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -33,9 +32,8 @@ bool IsInputBox(TextBox box);
 // The five scale boxes, which the run loop reads before every step.
 bool IsScaleBox(TextBox box);
 
-// The five drawing scales, read by the run loop before every step: Mx, MF, MFq, Mt, Mv. The texts
-// are looked at again only after the form has taken a scale's text, and a text is converted
-// again only when it has changed; one that is not a number stays an error.
+// The five drawing scales, read by the run loop before every step: Mx, MF, MFq, Mt, Mv. A text is
+// converted again only when it has changed; one that is not a number stays an error.
 class ScaleReader {
 public:
     void ReadScales(ModelRecord& r, const Form& form);
@@ -49,7 +47,6 @@ private:
     void read(Scale& scale, std::string_view text);
     static double value(const Scale& scale);
     std::array<Scale, 5> scales_;
-    std::optional<std::uint64_t> textChanges_; // the form's count when the texts were looked at
 };
 
 } // namespace kvor

@@ -2,7 +2,6 @@
 
 #include "core/number_text.h"
 
-#include <cstdint>
 #include <string_view>
 
 namespace kvor {
@@ -54,19 +53,6 @@ public:
     // Points the user at a box whose text could not be read: the window gives it the keyboard
     // focus with its text selected, ready to be typed over. Elsewhere it does nothing.
     virtual void selectText(TextBox /*box*/) {}
-
-    // Counts the times the text of a scale box (Mx, MF, MFq, Mt, Mv) was taken: the run loop
-    // reads the scales before every step, but converts their texts again only when this count
-    // has moved.
-    std::uint64_t scaleTextChanges() const noexcept { return scaleTextChanges_; }
-
-protected:
-    // A form calls this wherever the text it returns for a scale box may change: where the user
-    // finishes an edit of it, and where the program writes it.
-    void scaleTextTaken() noexcept { ++scaleTextChanges_; }
-
-private:
-    std::uint64_t scaleTextChanges_ = 0;
 };
 
 } // namespace kvor

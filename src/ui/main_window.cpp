@@ -239,7 +239,6 @@ void MainWindow::setText(TextBox box, std::string_view text) {
 // the program's own write.
 void MainWindow::takeScaleText(TextBox box) {
     texts_[box] = boxes_[box]->text().toStdString();
-    scaleTextTaken();
 }
 
 void MainWindow::selectText(TextBox box) {
