@@ -3,7 +3,8 @@
 
 #include "batch_runner.h"
 #include "command_line.h"
-#include "control/user_documents.h"
+#include "control/data_file_place.h"
+#include "home_documents.h"
 
 #include <clocale>
 #include <fstream>
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     // The pictures are drawn only for a script that saves one.
     std::unique_ptr<kvor::PictureFiles> pictures;
     if (kvor::ScriptHasCommand(lines, kvor::ScriptCommand::Kind::Png)) pictures = kvor::MakePictureFiles();
-    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), kvor::DefaultDataFile()}, std::move(pictures));
+    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), kvor::DefaultDataFile(kvor::HomeDocuments{})}, std::move(pictures));
     try {
         runner.run(std::move(lines));
     } catch (const kvor::BadScriptLine& bad) {

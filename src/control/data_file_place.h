@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/user_documents.h"
+
 #include <filesystem>
 
 namespace kvor {
@@ -22,5 +24,10 @@ std::filesystem::path ChooseDataFile(const DataFilePlaces& places);
 // The places of the running program: its folder from the system, the install folder compiled in,
 // `documentsFolder` as the caller found it.
 DataFilePlaces CurrentDataFilePlaces(std::filesystem::path documentsFolder);
+
+// Where the window and the batch runner append their data records unless told otherwise.
+inline std::filesystem::path DefaultDataFile(const UserDocuments& documents) {
+    return ChooseDataFile(CurrentDataFilePlaces(documents.folder()));
+}
 
 } // namespace kvor

@@ -1,6 +1,7 @@
 #include "data_file_setting.h"
 
-#include "control/user_documents.h"
+#include "control/data_file_place.h"
+#include "user_documents_qt.h"
 #include "file_path.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@ const auto kDataFileKey = QStringLiteral("recording/dataFile");
 
 QString StartingDataFile() {
     const QString chosen = QSettings().value(kDataFileKey).toString();
-    return chosen.isEmpty() ? FromPath(DefaultDataFile()) : chosen;
+    return chosen.isEmpty() ? FromPath(DefaultDataFile(QtUserDocuments{})) : chosen;
 }
 
 void RememberDataFile(const QString& file) {

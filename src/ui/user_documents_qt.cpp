@@ -1,14 +1,13 @@
-#include "user_documents.h"
+#include "user_documents_qt.h"
 
 #include <QFile>
 #include <QStandardPaths>
 
-namespace kvor {
+namespace kvor::ui {
 
-// Qt reads the desktop's own naming of the folder (~/.config/user-dirs.dirs).
-std::filesystem::path UserDocumentsFolder() {
+std::filesystem::path QtUserDocuments::folder() const {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
 
-} // namespace kvor
+} // namespace kvor::ui
