@@ -2,7 +2,7 @@
 
 #include "application.h"
 #include "caption_fit.h"
-#include "child_widget.h"
+#include "child_object.h"
 #include "help_text.h"
 #include "layout_table.h"
 #include "pixel_geometry.h"

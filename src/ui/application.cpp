@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "build_info.h"
+#include "child_object.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -63,7 +64,7 @@ public:
 // Qt's own texts (Yes and No, the context menu of a text box, the file dialog) in Russian, as the
 // rest of the program, whatever the language of the system.
 void loadQtTranslations(QApplication& app) {
-    auto* translator = new QTranslator(&app); // owned by the application
+    auto* translator = CreateChild<QTranslator>(&app);
     if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
 }

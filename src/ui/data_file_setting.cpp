@@ -1,27 +1,21 @@
 #include "data_file_setting.h"
 
 #include "control/data_file_place.h"
-#include "user_documents_qt.h"
 #include "file_path.h"
+#include "user_documents_qt.h"
+#include "user_settings.h"
 
 #include <QDir>
-#include <QSettings>
 
 namespace kvor::ui {
 
-namespace {
-
-const auto kDataFileKey = QStringLiteral("recording/dataFile");
-
-} // namespace
-
 QString StartingDataFile() {
-    const QString chosen = QSettings().value(kDataFileKey).toString();
+    const QString chosen = UserSettings::dataFile();
     return chosen.isEmpty() ? FromPath(DefaultDataFile(QtUserDocuments{})) : chosen;
 }
 
 void RememberDataFile(const QString& file) {
-    QSettings().setValue(kDataFileKey, file);
+    UserSettings::setDataFile(file);
 }
 
 QString DataFileToolTip(const QString& file) {

@@ -4,12 +4,13 @@
 #include "application.h"
 #include "canvas_widget.h"
 #include "caption_fit.h"
-#include "child_widget.h"
+#include "child_object.h"
 #include "control/input_reader.h"
 #include "data_file_setting.h"
 #include "file_path.h"
 #include "layout_table.h"
 #include "pixel_geometry.h"
+#include "user_settings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -24,7 +25,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 
 #include <algorithm>
 #include <charconv>
@@ -73,6 +73,7 @@ MainWindow::MainWindow(MessageHost* messages)
 
     createControls(client);
     setInitialState();
+    createStatusBar();
     experiment_ = std::make_unique<Experiment>(
         record_, track_, *this, Experiment::Surfaces{picture1_->canvas(), picture2_->canvas()},
         Experiment::Platform{messages_, clock_}, ExperimentSettings{localeDecimalSeparator(), {}});
@@ -80,10 +81,11 @@ MainWindow::MainWindow(MessageHost* messages)
     connect(&runTimer_, &RunTimer::runEnded, this, &MainWindow::runEnded);
     useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
-    createMenus();
+    actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_);
+    connectActions();
     setTabOrder();
     connectCommands();
-    setPace(PaceByName(QSettings().value(QStringLiteral("pace")).toString()).value_or(Pace::Normal));
+    setPace(UserSettings::pace());
 }
 
 MainWindow::~MainWindow() = default;
@@ -153,9 +155,9 @@ void MainWindow::createControls(QWidget* client) {
             break;
         }
         case Kind::Picture: {
-            auto picture = std::make_unique<CanvasWidget>(PixelRect(row).size(), ratio, parent);
-            (row.name == "Picture1" ? picture1_ : picture2_) = picture.get();
-            control = picture.release(); // owned by its parent from here on
+            auto* picture = CreateChild<CanvasWidget>(parent, PixelRect(row).size(), ratio);
+            (row.name == "Picture1" ? picture1_ : picture2_) = picture;
+            control = picture;
             break;
         }
         }
@@ -272,6 +274,8 @@ void MainWindow::useDataFileForThisRun(const QString& file) {
     const QString absolute = QFileInfo(file).absoluteFilePath();
     experiment_->setDataFile(ToPath(absolute));
     checks_[Check2]->setToolTip(DataFileToolTip(absolute));
+    recordsState_->setText(DataFileToolTip(absolute));
+    recordsState_->setToolTip(DataFileToolTip(absolute));
 }
 
 QString MainWindow::dataFile() const {
@@ -297,7 +301,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::showAbout() {
-    if (!about_) about_ = std::make_unique<AboutWindow>(this).release(); // owned by this window
+    if (!about_) about_ = CreateChild<AboutWindow>(this);
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -8,6 +8,7 @@
 #include "pace.h"
 #include "run_timer.h"
 #include "view/track_store.h"
+#include "window_actions.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,12 +17,9 @@
 #include <memory>
 #include <string>
 
-class QAction;
-class QActionGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -92,8 +90,9 @@ protected:
 
 private:
     void createControls(QWidget* client);
-    void createMenus();
-    void createPictureMenu(CanvasWidget& picture, Export what);
+    void connectActions();
+    void createStatusBar();
+    void showRunState(const QString& state);
     void setTabOrder();
     void connectCommands();
     void setInitialState();
@@ -119,7 +118,11 @@ private:
     CanvasWidget* picture1_ = nullptr;
     CanvasWidget* picture2_ = nullptr;
     std::array<QPushButton*, 12> commands_{};
-    QActionGroup* paceChoices_ = nullptr;
+    WindowActions* actions_ = nullptr;
+    // The status bar: the state of the run, the pace, where the records go.
+    QLabel* runState_ = nullptr;
+    QLabel* paceState_ = nullptr;
+    QLabel* recordsState_ = nullptr;
 
     QtMessageHost messageBoxes_;
     // Every message box of the window is shown through the run timer, which holds the run while

@@ -9,17 +9,18 @@ namespace {
 struct PaceRow {
     Pace pace;
     const char* name;
+    const char* caption;
     int updatesPerSecond; // 0: no waiting
 };
-constexpr std::array<PaceRow, 4> kPaces{{
-    {Pace::Slow, "slow", 30},
-    {Pace::Normal, "normal", 120},
-    {Pace::Fast, "fast", 600},
-    {Pace::Max, "max", 0},
+constexpr std::array<PaceRow, 4> kPaceRows{{
+    {Pace::Slow, "slow", "Медленно", 30},
+    {Pace::Normal, "normal", "Обычно", 120},
+    {Pace::Fast, "fast", "Быстро", 600},
+    {Pace::Max, "max", "Без задержки", 0},
 }};
 
 const PaceRow& rowOf(Pace pace) {
-    return kPaces[static_cast<std::size_t>(pace)];
+    return kPaceRows[static_cast<std::size_t>(pace)];
 }
 
 } // namespace
@@ -29,9 +30,13 @@ QString PaceName(Pace pace) {
 }
 
 std::optional<Pace> PaceByName(const QString& name) {
-    for (const PaceRow& row : kPaces)
+    for (const PaceRow& row : kPaceRows)
         if (name == QLatin1String(row.name)) return row.pace;
     return std::nullopt;
+}
+
+QString PaceCaption(Pace pace) {
+    return QString::fromUtf8(rowOf(pace).caption);
 }
 
 // The updates are due at a steady cadence: each one interval after the one before, so that the

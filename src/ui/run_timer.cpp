@@ -19,6 +19,10 @@ RunTimer::RunTimer(MessageHost& boxes, const ModelRecord& record, std::function<
 
 void RunTimer::commandDone() {
     if (!experiment_->running()) return;
+    if (!active_) {
+        active_ = true;
+        emit runStarted();
+    }
     // A timer already due is left alone: started again, it would wait behind the next command.
     if (!timer_.isActive() || (record_.StopFlag == 1 && timer_.remainingTime() > 0)) timer_.start(0);
 }
@@ -27,6 +31,8 @@ void RunTimer::end() {
     timer_.stop();
     if (!experiment_->running()) return;
     experiment_->EndRun();
+    active_ = false;
+    lastEnd_ = {RunEvent::Kind::Stopped};
     emit runEnded();
 }
 
@@ -59,6 +65,8 @@ void RunTimer::afterScreenUpdate() {
 
 void RunTimer::ended(const RunEvent& event) {
     showPictures_();
+    active_ = false;
+    lastEnd_ = event;
     if (event.kind == RunEvent::Kind::Ended) info(event.text, event.detail);
     emit runEnded();
 }

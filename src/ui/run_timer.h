@@ -44,7 +44,12 @@ public:
     void info(std::string_view text, std::string_view detail = {}) override;
     bool askYesNo(std::string_view text) override;
 
+    // How the last run ended: Stopped, or Ended with its message.
+    const RunEvent& lastEnd() const { return lastEnd_; }
+
 signals:
+    // A command began a run.
+    void runStarted();
     // A run ended: at a stop, with a message, at a No to the question about Eq, or with the window.
     void runEnded();
 
@@ -64,6 +69,8 @@ private:
     FramePacer pacer_;
     QTimer timer_;
     Clock::time_point shown_{};
+    RunEvent lastEnd_{RunEvent::Kind::Stopped};
+    bool active_ = false; // a run is under way for the window
     int holds_ = 0;
 };
 

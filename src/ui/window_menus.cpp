@@ -1,11 +1,14 @@
-// The main window's menu bar and the pictures' context menus: saving the pictures and the series
-// of values, the data file, the pace of a run, the About window and the exit.
+// What the main window's menus and the pictures' context menus do: saving the pictures and the
+// series of values, the data file, the pace of a run, the About window and the exit; and the
+// status bar.
 
 #include "canvas_widget.h"
+#include "child_object.h"
 #include "control/messages.h"
 #include "main_window.h"
 #include "output/series_csv.h"
 #include "output/text_file.h"
+#include "user_settings.h"
 #include "view/png_file.h"
 
 #include <QActionGroup>
@@ -15,24 +18,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSettings>
+#include <QLabel>
+#include <QStatusBar>
 
 namespace kvor::ui {
 
 namespace {
-
-struct PaceChoice {
-    Pace pace;
-    const char* caption;
-};
-constexpr PaceChoice kPaceChoices[] = {
-    {Pace::Slow, "Медленно"},
-    {Pace::Normal, "Обычно"},
-    {Pace::Fast, "Быстро"},
-    {Pace::Max, "Без задержки"},
-};
 
 // What the file dialog proposes for each export: a name and the filter of its kind of file.
 struct ExportKind {
@@ -59,53 +50,66 @@ QString reasonText(const FileWriteError& failed) {
 
 } // namespace
 
-void MainWindow::createMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("Файл"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    file->addAction(QStringLiteral("Сохранить траектории…"), this, [this] { exportAs(Export::Picture1); });
-    file->addAction(QStringLiteral("Сохранить график…"), this, [this] { exportAs(Export::Picture2); });
-    file->addAction(QStringLiteral("Сохранить ряд данных (CSV)…"), this,
-                    [this] { exportAs(Export::Series); });
-    file->addAction(QStringLiteral("Файл записи…"), this, &MainWindow::askForDataFile);
-    file->addSeparator();
-    file->addAction(QStringLiteral("Выход"), this, &MainWindow::exitProgram);
-
-    QMenu* view = menuBar()->addMenu(QStringLiteral("Вид"));
-    view->setObjectName(QStringLiteral("ViewMenu"));
-    QMenu* pace = view->addMenu(QStringLiteral("Темп показа"));
-    paceChoices_ = new QActionGroup(this); // owned by the window
-    for (const PaceChoice& choice : kPaceChoices) {
-        QAction* action = pace->addAction(QString::fromUtf8(choice.caption), this,
-                                          [this, p = choice.pace] { choosePace(p); });
-        action->setCheckable(true);
-        action->setData(static_cast<int>(choice.pace));
-        paceChoices_->addAction(action);
+void MainWindow::connectActions() {
+    const WindowActions& a = *actions_;
+    connect(a.saveTrajectories, &QAction::triggered, this, [this] { exportAs(Export::Picture1); });
+    connect(a.saveGraph, &QAction::triggered, this, [this] { exportAs(Export::Picture2); });
+    connect(a.saveSeries, &QAction::triggered, this, [this] { exportAs(Export::Series); });
+    connect(a.dataFile, &QAction::triggered, this, &MainWindow::askForDataFile);
+    connect(a.quit, &QAction::triggered, this, &MainWindow::exitProgram);
+    connect(a.paces, &QActionGroup::triggered, this,
+            [this](const QAction* action) { choosePace(WindowActions::paceOf(*action)); });
+    connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
+    const Export pictures[] = {Export::Picture1, Export::Picture2};
+    for (std::size_t i = 0; i < 2; ++i) {
+        connect(a.savePicture[i], &QAction::triggered, this, [this, what = pictures[i]] { exportAs(what); });
+        connect(a.copyPicture[i], &QAction::triggered, this,
+                [this, i] { copyPicture(i == 0 ? *picture1_ : *picture2_); });
     }
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Справка"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    help->addAction(QStringLiteral("О программе"), this, &MainWindow::showAbout);
-
-    createPictureMenu(*picture1_, Export::Picture1);
-    createPictureMenu(*picture2_, Export::Picture2);
 }
 
-// A right-click on a picture saves it or copies it to the clipboard.
-void MainWindow::createPictureMenu(CanvasWidget& picture, Export what) {
-    picture.setContextMenuPolicy(Qt::ActionsContextMenu);
-    picture.addAction(QStringLiteral("Сохранить рисунок…"), this, [this, what] { exportAs(what); });
-    picture.addAction(QStringLiteral("Копировать"), this, [this, &picture] { copyPicture(picture); });
+// Under the form, so that no control moves: how the run stands, the pace, where the records go.
+// The labels take no room of their own, so that a long path never widens the window.
+void MainWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    const auto addLabel = [bar](int stretch) {
+        QLabel* label = CreateChild<QLabel>(bar);
+        label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        bar->addWidget(label, stretch);
+        return label;
+    };
+    runState_ = addLabel(3);
+    runState_->setObjectName(QStringLiteral("RunState"));
+    paceState_ = addLabel(2);
+    paceState_->setObjectName(QStringLiteral("PaceState"));
+    recordsState_ = addLabel(5);
+    recordsState_->setObjectName(QStringLiteral("RecordsState"));
+    showRunState(QStringLiteral("Готово к расчёту"));
+    connect(&runTimer_, &RunTimer::runStarted, this, [this] { showRunState(QStringLiteral("Идёт расчёт")); });
+    connect(&runTimer_, &RunTimer::runEnded, this, [this] {
+        const RunEvent& end = runTimer_.lastEnd();
+        if (end.kind != RunEvent::Kind::Ended) return showRunState(QStringLiteral("Расчёт остановлен"));
+        // The message's first line says why.
+        const QString text = QString::fromUtf8(end.text.data(), static_cast<qsizetype>(end.text.size()));
+        showRunState(QStringLiteral("Расчёт окончен: ") + text.section(QLatin1Char('\n'), 0, 0).trimmed());
+    });
+}
+
+void MainWindow::showRunState(const QString& state) {
+    runState_->setText(state);
+    runState_->setToolTip(state);
 }
 
 void MainWindow::setPace(Pace pace) {
     runTimer_.setPace(pace);
-    for (QAction* action : paceChoices_->actions())
-        action->setChecked(action->data().toInt() == static_cast<int>(pace));
+    actions_->showPace(pace);
+    paceState_->setText(QStringLiteral("Темп: ") + PaceCaption(pace));
 }
 
 void MainWindow::choosePace(Pace pace) {
     setPace(pace);
-    QSettings().setValue(QStringLiteral("pace"), PaceName(pace));
+    UserSettings::setPace(pace);
 }
 
 void MainWindow::exportAs(Export what) {
@@ -140,10 +144,9 @@ void MainWindow::exportTo(Export what, const QString& file) {
 
 // Records are appended to the file chosen, so choosing one that exists overwrites nothing.
 void MainWindow::askForDataFile() {
-    const QString file =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Файл записи"), dataFile(),
-                                     QStringLiteral("Файл записи (*.dat);;Все файлы (*)"), nullptr,
-                                     QFileDialog::DontConfirmOverwrite);
+    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Файл записи"), dataFile(),
+                                                      QStringLiteral("Файл записи (*.dat);;Все файлы (*)"),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (!file.isEmpty()) chooseDataFile(file);
 }
 

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -58,6 +59,8 @@ TEST_F(AboutWindowTest, StaysOpenWhileAnExperimentRuns) {
     ASSERT_NE(window.aboutWindow(), nullptr);
     EXPECT_TRUE(window.aboutWindow()->isVisible());
     EXPECT_EQ(window.record().NT, 2221);
+    EXPECT_EQ(control<QLabel>("RunState")->text(),
+              "Расчёт окончен: Увеличьте NC0 (не хватает массива для точек траектории)");
 }
 
 } // namespace

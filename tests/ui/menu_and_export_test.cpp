@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -34,7 +35,7 @@ QAction* actionNamed(const QWidget& owner, const QString& text) {
 using MenuBar = WindowTest;
 
 TEST_F(MenuBar, FileViewAndHelpWithTheirCommands) {
-    EXPECT_EQ(actionTexts(window.menuBar()->actions()), QStringList({"Файл", "Вид", "Справка"}));
+    EXPECT_EQ(actionTexts(window.menuBar()->actions()), QStringList({"&Файл", "&Вид", "&Справка"}));
     EXPECT_EQ(actionTexts(window.findChild<QMenu*>("FileMenu")->actions()),
               QStringList({"Сохранить траектории…", "Сохранить график…", "Сохранить ряд данных (CSV)…",
                            "Файл записи…", "-", "Выход"}));
@@ -44,17 +45,21 @@ TEST_F(MenuBar, FileViewAndHelpWithTheirCommands) {
     for (ui::CanvasWidget* picture : {&window.picture1(), &window.picture2()})
         EXPECT_EQ(actionTexts(picture->actions()), QStringList({"Сохранить рисунок…", "Копировать"}));
 
-    // A choice is exclusive, and remembered for the next window.
+    // A choice is exclusive, shown in the status bar and remembered for the next window.
     pace->actions().at(2)->trigger();
     EXPECT_TRUE(pace->actions().at(2)->isChecked());
     EXPECT_FALSE(pace->actions().at(3)->isChecked());
+    EXPECT_EQ(window.findChild<QLabel*>("PaceState")->text(), "Темп: Быстро");
     EXPECT_EQ(ui::MainWindow(&messages).pace(), ui::Pace::Fast);
     QSettings().remove("pace");
     EXPECT_EQ(ui::MainWindow(&messages).pace(), ui::Pace::Normal);
 
-    actionNamed(window, "О программе")->trigger();
+    // F1 opens the About window, the desktop's key to quit closes the program.
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(&window, Qt::Key_F1);
     ASSERT_NE(window.aboutWindow(), nullptr);
     EXPECT_TRUE(window.aboutWindow()->isVisible());
+    EXPECT_EQ(actionNamed(window, "Выход")->shortcut(), QKeySequence(QKeySequence::Quit));
     actionNamed(window, "Выход")->trigger();
     EXPECT_FALSE(window.isVisible());
 }

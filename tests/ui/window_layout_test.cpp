@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 
 namespace kvor::test {
 namespace {
@@ -28,12 +29,13 @@ bool isControl(const QWidget& w) {
 using MainWindowLayout = WindowTest;
 
 // 11835 by 8310 twips, and three pixels more for the bottom row's label "T/Mt, см" (8100 + 255
-// twips); the menu bar adds its own height above.
+// twips); the menu bar adds its own height above, the status bar its own below.
 TEST_F(MainWindowLayout, FixedClientAreaOf789By557UnderTheMenuBarWithCaptionAndIcon) {
     const QWidget* client = window.centralWidget();
     EXPECT_EQ(client->size(), QSize(789, 557));
-    EXPECT_EQ(window.size(), QSize(789, 557 + window.menuBar()->height()));
+    EXPECT_EQ(window.size(), QSize(789, 557 + window.menuBar()->height() + window.statusBar()->height()));
     EXPECT_EQ(client->geometry().top(), window.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(window.statusBar()->geometry().top(), client->geometry().bottom() + 1);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Kvor3m"));
     EXPECT_FALSE(window.windowIcon().pixmap(32, 32).isNull());

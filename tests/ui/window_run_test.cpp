@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 
 namespace kvor::test {
@@ -22,6 +23,7 @@ TEST_F(WindowRun, StartAndAStopClickedDuringTheRun) {
     EXPECT_EQ(box("Text31"), "1");                                  // ball 1 still flies at 1 m/s
     EXPECT_GT(std::filesystem::file_size(dataFile()), 4 * 100u);
     EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(control<QLabel>("RunState")->text(), "Расчёт остановлен");
 }
 
 // "Выход" during a run, or the window closed by its frame, ends the run at its next update without

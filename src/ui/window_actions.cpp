@@ -1,0 +1,81 @@
+#include "window_actions.h"
+
+#include "child_object.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kvor::ui {
+
+namespace {
+
+QAction* addAction(QWidget& owner, const QString& text) {
+    QAction* action = CreateChild<QAction>(&owner, text);
+    owner.addAction(action);
+    return action;
+}
+
+QMenu* addMenuTo(QMenuBar& bar, const QString& title, const QString& name) {
+    QMenu* menu = CreateChild<QMenu>(&bar, title);
+    menu->setObjectName(name);
+    bar.addMenu(menu);
+    return menu;
+}
+
+} // namespace
+
+WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* window)
+    : QObject(window), window_(window) {
+    QMenuBar& bar = *window->menuBar();
+
+    QMenu* file = addMenuTo(bar, QStringLiteral("&Файл"), QStringLiteral("FileMenu"));
+    saveTrajectories = addAction(*file, QStringLiteral("Сохранить траектории…"));
+    saveGraph = addAction(*file, QStringLiteral("Сохранить график…"));
+    saveSeries = addAction(*file, QStringLiteral("Сохранить ряд данных (CSV)…"));
+    dataFile = addAction(*file, QStringLiteral("Файл записи…"));
+    file->addSeparator();
+    quit = addAction(*file, QStringLiteral("Выход"));
+    quit->setShortcut(QKeySequence::Quit);
+
+    QMenu* view = addMenuTo(bar, QStringLiteral("&Вид"), QStringLiteral("ViewMenu"));
+    QMenu* pace = CreateChild<QMenu>(view, QStringLiteral("Темп показа"));
+    view->addMenu(pace);
+    paces = CreateChild<QActionGroup>(this);
+    for (const Pace p : kPaces) {
+        QAction* action = addAction(*pace, PaceCaption(p));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(p));
+        paces->addAction(action);
+    }
+
+    help_ = addMenuTo(bar, QStringLiteral("&Справка"), QStringLiteral("HelpMenu"));
+    about = addAction(*help_, QStringLiteral("О программе"));
+    about->setShortcut(Qt::Key_F1);
+
+    // A right-click on a picture saves it or copies it to the clipboard.
+    QWidget* const pictures[] = {&picture1, &picture2};
+    for (std::size_t i = 0; i < 2; ++i) {
+        pictures[i]->setContextMenuPolicy(Qt::ActionsContextMenu);
+        savePicture[i] = addAction(*pictures[i], QStringLiteral("Сохранить рисунок…"));
+        copyPicture[i] = addAction(*pictures[i], QStringLiteral("Копировать"));
+    }
+}
+
+QMenu* WindowActions::addMenu(const QString& title) {
+    QMenu* menu = CreateChild<QMenu>(window_->menuBar(), title);
+    window_->menuBar()->insertMenu(help_->menuAction(), menu);
+    return menu;
+}
+
+void WindowActions::showPace(Pace pace) {
+    for (QAction* action : paces->actions()) action->setChecked(paceOf(*action) == pace);
+}
+
+Pace WindowActions::paceOf(const QAction& action) {
+    return static_cast<Pace>(action.data().toInt());
+}
+
+} // namespace kvor::ui
