@@ -4,7 +4,8 @@
 Each session types valid and invalid texts into every box, ticks check boxes, switches the
 variant and presses every button inside and outside runs. Then what the user sees is checked: the
 runner ended normally within its time (else a hang), with status 3 when a record could not be
-written (else 0); each message is one of the program's own;
+written (else 0); each message is one of the program's own, and a detail line stands only under
+a message;
 each box shows nothing, a number as the program writes it or a text typed into it; the picture's
 end-impact lines hold numbers; the data file is a sequence of complete records.
 
@@ -70,10 +71,14 @@ def faults(result, typed, data, messages):
     write_failed = "message\tОшибка записи в файл\ndetail\t" in result.stdout  # the blocked file
     if result.returncode != (3 if write_failed else 0) or result.stderr:
         yield f"exit status {result.returncode}: {result.stderr.strip()}"
+    previous = ""
     for line in result.stdout.splitlines():
         kind, _, text = line.partition("\t")
+        previous, before = kind, previous
         if kind == "message" and text not in messages:
             yield f"a message that is not the program's: {text}"
+        elif kind == "detail" and (before != "message" or not text):
+            yield f"a detail line that is not under a message: {text!r}"  # a refused box, a failed write
         elif kind == "picture1" and not ((m := PICTURE.fullmatch(text)) and is_number(m[2]) and is_number(m[3])):
             yield f"picture text {text!r}"
         elif kind.startswith("Text"):

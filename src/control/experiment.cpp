@@ -22,12 +22,12 @@ void Experiment::Form_Load() {
     r_.TStart = platform_.clock.seconds();
 }
 
-// "Введите правильно данные", and when the fault lies in the text of a box rather than in what
-// follows from all of them, that box is pointed out once the message is gone.
-void Experiment::ReportWrongInput(std::optional<TextBox> unreadable) {
+// "Введите правильно данные", and when the fault lies in a box rather than in what follows from
+// all of them, the box is named under the message and pointed out once the message is gone.
+void Experiment::ReportWrongInput(std::optional<TextBox> box, bool ruleBroken) {
     fp::clearFaults();
-    platform_.messages.info(messages::kEnterDataCorrectly);
-    if (unreadable) form_.selectText(*unreadable);
+    platform_.messages.info(messages::kEnterDataCorrectly, box ? RefusedBoxText(*box, form_, ruleBroken) : "");
+    if (box) form_.selectText(*box);
 }
 
 void Experiment::BeginSeries() {

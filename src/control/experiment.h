@@ -97,7 +97,7 @@ private:
     void ContinueRun(bool ready);
     template <typename Work> bool Guarded(Work&& work, const std::optional<TextBox>& reading = std::nullopt);
     bool StartExperiment();
-    void ReportWrongInput(std::optional<TextBox> unreadable);
+    void ReportWrongInput(std::optional<TextBox> box, bool ruleBroken);
     void BeginSeries();
     bool ReverseExperiment();
     void StartState();
@@ -129,15 +129,18 @@ private:
 // A command's own work on the model's numbers, with fresh floating-point flags. A fault in it, of
 // the arithmetic or of a text that is not a number, ends the work with "Введите правильно данные";
 // `reading`, which the work keeps on the box it reads, then points out the box whose text could not
-// be read. Returns whether the work went through.
+// be read. A value that breaks its box's rule is pointed out in the same way. Returns whether the
+// work went through.
 template <typename Work> bool Experiment::Guarded(Work&& work, const std::optional<TextBox>& reading) {
     try {
         fp::Checked(work);
         return true;
+    } catch (const BrokenRule& broken) {
+        ReportWrongInput(broken.box, true);
     } catch (const ModelError&) {
-        ReportWrongInput(reading);
-        return false;
+        ReportWrongInput(reading, false);
     }
+    return false;
 }
 
 } // namespace kvor

@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 #include "host/box_table.h"
+#include "messages.h"
 
 #include <cmath>
 #include <span>
@@ -30,9 +31,21 @@ private:
     TextBox* reading_;
 };
 
+// Whether the selected variant uses a control.
+bool usedNow(Uses uses, const Form& form) {
+    const bool ballRod = form.isSelected(OptionButton::Option2);
+    return uses == Uses::Both || (uses == Uses::BallRod) == ballRod;
+}
+
+void checkRule(const BoxRow& row, double value) {
+    const bool kept = row.rule == Rule::Positive ? value > 0 : value >= 0;
+    if (!kept) throw BrokenRule{{}, row.box};
+}
+
 // One input box into its quantity, as its row says. A scaled value takes the exponent that its
-// row's exponent box gave when it was read, earlier in the same reading.
-void readBox(ModelRecord& r, const Form& form, const BoxTexts& text, TextBox box) {
+// row's exponent box gave when it was read, earlier in the same reading. With `rules`, a value is
+// held to its box's rule at once, where the variant uses the box.
+void readBox(ModelRecord& r, const Form& form, const BoxTexts& text, TextBox box, bool rules) {
     const BoxRow& row = RowOf(box);
     switch (row.reading) {
     case Reading::None:
@@ -57,11 +70,13 @@ void readBox(ModelRecord& r, const Form& form, const BoxTexts& text, TextBox box
         if (form.isChecked(*row.onlyWhen)) r.*row.field = TextToDouble(text(box)) * 3.14 / 180;
         break;
     }
+    if (rules && row.rule != Rule::None && usedNow(row.uses, form)) checkRule(row, r.*row.field);
 }
 
-void readBoxes(ModelRecord& r, const Form& form, TextBox* reading, std::span<const TextBox> order) {
+void readBoxes(ModelRecord& r, const Form& form, TextBox* reading, std::span<const TextBox> order,
+               bool rules = false) {
     const BoxTexts text(form, reading);
-    for (const TextBox box : order) readBox(r, form, text, box);
+    for (const TextBox box : order) readBox(r, form, text, box, rules);
 }
 
 } // namespace
@@ -75,7 +90,18 @@ bool IsInputBox(TextBox box) {
 }
 
 void ReadExperimentInputs(ModelRecord& r, const Form& form, TextBox* reading) {
-    readBoxes(r, form, reading, box_table::kStartReadingOrder);
+    readBoxes(r, form, reading, box_table::kStartReadingOrder, true);
+}
+
+std::string RefusedBoxText(TextBox box, const Form& form, bool ruleBroken) {
+    const BoxRow& row = RowOf(box);
+    std::string text(row.names[0]);
+    text += ": ";
+    if (ruleBroken)
+        text += row.ruleText;
+    else
+        text += ParseNumber(form.text(box)) ? messages::kTooLarge : messages::kNotANumber;
+    return text;
 }
 
 void ReadBodyGeometry(ModelRecord& r, const Form& form, TextBox* reading) {

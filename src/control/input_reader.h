@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kvor {
 
@@ -14,12 +15,23 @@ namespace kvor {
 // ArithmeticFault, a mantissa that is not a number a ConversionError.
 double ScaledValue(std::string_view mantissa, Integer exponent);
 
+// A value that breaks its box's rule (a mass of 0, a negative friction, ...).
+struct BrokenRule : ModelError {
+    TextBox box;
+};
+
 // Reads every input box of an experiment into the record, in a fixed order, each value stored
 // before the next box is read: the nine exponents, body 1 with the plain values, body 2, the
-// rod angle. NC0 and NC0file below 1 become 1. The first box that cannot be read ends the reading
-// with its ConversionError or ArithmeticFault; what was stored before it stays. `reading`, when
-// given, follows the box being read, so that after a failure it names the box at fault.
+// rod angle. NC0 and NC0file below 1 become 1. Each value is held to its box's rule as it is read,
+// where the selected variant uses the box. The first box that cannot be read ends the reading
+// with its ConversionError or ArithmeticFault, the first value that breaks its rule with a
+// BrokenRule; what was stored before it stays. `reading`, when given, follows the box being read,
+// so that after a failure it names the box at fault.
 void ReadExperimentInputs(ModelRecord& r, const Form& form, TextBox* reading = nullptr);
+
+// What the user is told of a box that Start or Show bodies could not take: its name, and the rule
+// it breaks or why its text is no value ("m10: масса должна быть больше 0", "VX1: не число").
+std::string RefusedBoxText(TextBox box, const Form& form, bool ruleBroken);
 
 // The subset that Show bodies reads: diameters, velocities, positions, rod length, the
 // coordinate and velocity scales, the free radii and the rod angle.

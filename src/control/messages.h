@@ -9,6 +9,10 @@ inline constexpr std::string_view kTitle = "Kvor3";
 
 inline constexpr std::string_view kEnterDataCorrectly = "Введите правильно данные";
 inline constexpr std::string_view kBallFromLeft = "Шар должен лететь слева направо";
+// Under "Введите правильно данные": why a box's text is no value, and bodies that start in contact.
+inline constexpr std::string_view kNotANumber = "не число";
+inline constexpr std::string_view kTooLarge = "слишком большое число";
+inline constexpr std::string_view kBodiesOverlap = "Тела перекрываются в начале опыта";
 
 // The run loop's errors, by the stretch of the step in which they arose.
 inline constexpr std::string_view kEquationsError = "Ошибка решения уравнений";

@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 #include "core/start_state.h"
 #include "experiment.h"
+#include "host/box_table.h"
 #include "messages.h"
 #include "view/pen.h"
 #include "view/trajectory_view.h"
@@ -26,11 +27,18 @@ bool Experiment::StartExperiment() {
         },
         reading);
     if (!started) return false;
+    const bool ballRod = form_.isSelected(OptionButton::Option2);
+    // Bodies that start in contact would release the energy of a deformation nobody made.
+    if (!BodiesApart(r_, ballRod)) {
+        platform_.messages.info(messages::kEnterDataCorrectly, messages::kBodiesOverlap);
+        return false;
+    }
     // The rod model expects the ball to come from the left.
-    if (form_.isSelected(OptionButton::Option2) && r_.DX < 0) {
+    if (ballRod && r_.DX < 0) {
         platform_.messages.info(messages::kBallFromLeft);
         return false;
     }
+    if (ballRod && EndImpactHolds(r_) && !Guarded([this] { PrintEndImpactSolution(); })) return false;
     r_.StopFlag = 0;
     r_.TStart = platform_.clock.seconds();
     BeginSeries();
@@ -50,15 +58,12 @@ void Experiment::StartState() {
             break;
         case StartStage::Angles:
             WriteNumber(Text59, r_.Ugol1);
-            WriteNumber(Text64, r_.Ugol2);
+            if (WrittenNow(Text64, form_)) WriteNumber(Text64, r_.Ugol2);
             WriteNumber(Text65, r_.AlfaDeg);
             break;
         case StartStage::StartPoint:
             StoreStartPoint(r_, track_);
             StoreDrawnVelocities(r_, track_);
-            break;
-        case StartStage::EndImpact:
-            PrintEndImpactSolution();
             break;
         }
     });

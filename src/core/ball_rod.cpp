@@ -130,4 +130,16 @@ template void BallRodStepUpdate(BasicModelRecord<real>&);
 template void Diffur2(BasicModelRecord<double>&);
 template void BallRodStepUpdate(BasicModelRecord<double>&);
 
+double RodPenetration(const ModelRecord& r) {
+    PlainRecord p = Plain(r);
+    p.DX = p.X2 - p.X1;
+    p.DY = p.Y2 - p.Y1;
+    const RodFrame rod{std::sin(p.phi2), std::cos(p.phi2)};
+    const double s = rod.along(-p.DX, -p.DY);
+    const double t = rod.across(-p.DX, -p.DY);
+    p.Hn = std::abs(t);
+    nearestPoint(p, s, t);
+    return p.Def1;
+}
+
 } // namespace kvor

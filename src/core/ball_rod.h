@@ -15,4 +15,8 @@ template <typename Number> void Diffur2(BasicModelRecord<Number>& r);
 // simplified variant does not have (gravity, charge, dry friction) set to 0.
 template <typename Number> void BallRodStepUpdate(BasicModelRecord<Number>& r);
 
+// How deep the ball reaches into the rod where the centres' mirrors and phi2 put them, measured
+// as Diffur2 measures it: 0 or less while they are apart. The record is left as it is.
+double RodPenetration(const ModelRecord& r);
+
 } // namespace kvor

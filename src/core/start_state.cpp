@@ -1,5 +1,6 @@
 #include "start_state.h"
 
+#include "ball_rod.h"
 #include "display_angles.h"
 #include "energy_balance.h"
 
@@ -61,8 +62,6 @@ void StartState(ModelRecord& r, const StartOptions& options, const std::function
     r.Z[11] = r.w1;
     r.Z[12] = r.w2;
 
-    if (options.ballRod && AimedAtRodEnd(r)) reached(StartStage::EndImpact);
-
     if (options.ballBall) r.BallBall = 1;
     if (options.ballRod) r.BallRod = 1;
 }
@@ -107,8 +106,14 @@ void StartEnergyAndMomentum(ModelRecord& r) {
     StartMomentum(r);
 }
 
-bool AimedAtRodEnd(const ModelRecord& r) {
-    return r.L2 / 2 == std::abs(r.Y1);
+bool BodiesApart(const ModelRecord& r, bool ballRod) {
+    if (ballRod) return RodPenetration(r) <= 0;
+    return r.LRprev > r.R12;
+}
+
+bool EndImpactHolds(const ModelRecord& r) {
+    return r.phi2 == 0 && r.VX2 == 0 && r.VY2 == 0 && r.VY1 == 0 && r.VX1 > 0 &&
+           std::abs(r.Y1 - r.Y2) == r.L2 / 2;
 }
 
 EndImpact EndImpactSolution(const ModelRecord& r) {

@@ -14,10 +14,10 @@ struct StartOptions {
 };
 
 // The points of a start at which the window takes what has been computed so far: it shows the
-// masses, E0 and KD0, and the angles as soon as each is known, stores the start of the track
-// before the state vector is laid down, and prints the end-impact solution where it applies. A
-// fault after a point leaves what the window took there as it was.
-enum class StartStage { Masses, EnergyAndMomentum, Angles, StartPoint, EndImpact };
+// masses, E0 and KD0, and the angles as soon as each is known, and stores the start of the track
+// before the state vector is laid down. A fault after a point leaves what the window took there
+// as it was.
+enum class StartStage { Masses, EnergyAndMomentum, Angles, StartPoint };
 
 // Puts the record, with its inputs read, into the start state of a new experiment, calling
 // `reached` at each of the stages above.
@@ -36,8 +36,13 @@ void StartMasses(ModelRecord& r, bool lorentz);
 // The references of the balance and of the momentum check: E0 and KD0.
 void StartEnergyAndMomentum(ModelRecord& r);
 
-// A ball aimed at the end of a vertical rod centred on the x axis: |Y1| is half the rod's length.
-bool AimedAtRodEnd(const ModelRecord& r);
+// The bodies of a start state are apart, as a contact is measured: two balls farther than R12
+// from centre to centre, the ball outside the rod's rectangle (no penetration).
+bool BodiesApart(const ModelRecord& r, bool ballRod);
+
+// Where the analytic end impact holds: a rod upright (not turned) and at rest, struck at its end
+// by a ball that flies along the x axis from the left, |Y1 - Y2| being half the rod's length.
+bool EndImpactHolds(const ModelRecord& r);
 
 // A ball striking the end of a resting vertical rod in an impact of no duration keeps momentum,
 // angular momentum about the rod centre and kinetic energy. With P = m1/m2 + m1 L2^2/(4 J2) the

@@ -43,7 +43,7 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     // it in the same refresh.
     PanelWriter panel(form, decimalSeparator);
     for (const BoxRow& row : box_table::kBoxes) {
-        if (!(row.roles & kPanelBox)) continue;
+        if (!(row.roles & kPanelBox) || !WrittenNow(row.box, form)) continue;
         if (row.shown == Shown::SecondsSinceStart) {
             panel.writeSeconds(row.box, real(now - r.TStart));
             continue;

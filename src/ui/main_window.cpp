@@ -8,6 +8,7 @@
 #include "control/input_reader.h"
 #include "data_file_setting.h"
 #include "file_path.h"
+#include "host/box_table.h"
 #include "layout_table.h"
 #include "pixel_geometry.h"
 #include "user_settings.h"
@@ -47,6 +48,14 @@ int controlNumber(std::string_view name) {
 char localeDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
     return point == QStringLiteral(",") ? ',' : '.';
+}
+
+// What a box holds, its unit and the rule its value must keep.
+QString boxToolTip(const BoxRow& row) {
+    QString tip = QString::fromUtf8(row.description);
+    if (!row.unit.empty()) tip += QStringLiteral(", ") + QString::fromUtf8(row.unit);
+    if (!row.ruleText.empty()) tip += QStringLiteral("; ") + QString::fromUtf8(row.ruleText);
+    return tip;
 }
 
 // Flat one-pixel borders and no padding leave the narrow input boxes room for their numbers.
@@ -121,6 +130,8 @@ void MainWindow::createControls(QWidget* client) {
             if (!IsInputBox(textBox)) {
                 box->setReadOnly(true);
                 box->setFocusPolicy(Qt::ClickFocus);
+            } else {
+                box->setToolTip(boxToolTip(RowOf(textBox)));
             }
             boxes_[number] = box;
             control = box;
@@ -129,6 +140,7 @@ void MainWindow::createControls(QWidget* client) {
         case Kind::CheckBox: {
             auto* box = CreateChild<QCheckBox>(parent);
             box->setText(QString::fromUtf8(row.caption));
+            box->setToolTip(QString::fromUtf8(RowOf(static_cast<CheckBox>(number)).description));
             checks_[number] = box;
             control = box;
             break;
@@ -173,6 +185,7 @@ void MainWindow::setInitialState() {
     checks_[Check12]->setChecked(true);
     boxes_[Text16]->setHidden(true);
     rodLengthLabel_->setHidden(true);
+    greyUnusedControls();
 }
 
 // Tab walks the input boxes in reading order, line by line from the top, then the command
@@ -225,7 +238,26 @@ void MainWindow::connectCommands() {
     });
     connect(option2_, &QRadioButton::toggled, this, [this](bool selected) {
         if (selected) experiment_->Option2_Click();
+        greyUnusedControls();
     });
+}
+
+// What a variant does not use is greyed, and says so, where the variant does not hide it: in the
+// rod variant the charge of the ball, its exponent, Ks and "+Fm", for two balls the rod-angle
+// tick. Their values are kept and accepted as before.
+void MainWindow::greyUnusedControls() {
+    const bool ballRod = option2_->isChecked();
+    const auto greyed = [ballRod](QWidget& control, Uses uses, const QString& toolTip) {
+        const bool used = uses == Uses::Both || (uses == Uses::BallRod) == ballRod;
+        control.setEnabled(used);
+        control.setToolTip(used ? toolTip
+                                : ballRod ? QStringLiteral("Не используется в варианте «1-шар 2-стержень»")
+                                          : QStringLiteral("Не используется в варианте «1-шар 2-шар»"));
+    };
+    for (const BoxRow& row : box_table::kBoxes)
+        if (row.uses != Uses::Both) greyed(*boxes_[row.box], row.uses, boxToolTip(row));
+    for (const CheckRow& row : box_table::kChecks)
+        if (row.uses != Uses::Both) greyed(*checks_[row.box], row.uses, QString::fromUtf8(row.description));
 }
 
 void MainWindow::setText(TextBox box, std::string_view text) {

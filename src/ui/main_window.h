@@ -96,6 +96,7 @@ private:
     void setTabOrder();
     void connectCommands();
     void setInitialState();
+    void greyUnusedControls();
     void takeScaleText(TextBox box);
     void choosePace(Pace pace);
     void exportAs(Export what);

@@ -82,6 +82,9 @@ TEST_F(OptionButtons, ShowTheirBoxesAndLoadTheirExampleWhenInitialDataIsTicked) 
     EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
     for (int i = 1; i <= 13; ++i)
         EXPECT_EQ(control<QCheckBox>(("Check" + std::to_string(i)).c_str())->isChecked(), i == 12) << i;
+    // Shown or hidden, and greyed where shown but unused: the ball's charge, its exponent, Ks and
+    // +Fm for the rod, the rod-angle tick for two balls. Every input box and check box says what it
+    // holds in its tooltip.
     const auto expectShown = [&](bool rod) {
         for (QWidget* w : window.findChildren<QWidget*>()) {
             const QString name = w->objectName();
@@ -89,6 +92,15 @@ TEST_F(OptionButtons, ShowTheirBoxesAndLoadTheirExampleWhenInitialDataIsTicked) 
             const bool rodOnly = name == QStringLiteral("Text16") || name == QStringLiteral("Label86");
             const bool ballOnly = name.contains(QRegularExpression(QStringLiteral("^Text1[245]$")));
             EXPECT_EQ(w->isVisible(), rod ? !ballOnly : !rodOnly) << name.toStdString();
+            const bool greyed = rod ? name.contains(QRegularExpression(QStringLiteral("^(Text(2|22|6)|Check13)$")))
+                                    : name == QStringLiteral("Check11");
+            if (w->isVisible()) {
+                EXPECT_EQ(w->isEnabled(), !greyed) << name.toStdString();
+            }
+            const auto* edit = qobject_cast<const QLineEdit*>(w);
+            if ((edit && !edit->isReadOnly()) || qobject_cast<const QCheckBox*>(w)) {
+                EXPECT_FALSE(w->toolTip().isEmpty()) << name.toStdString();
+            }
         }
     };
     expectShown(false);
