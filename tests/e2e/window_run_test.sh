@@ -84,11 +84,15 @@ app_pid=$!
 
 window=$(await_window 30 '^Kvor3m$') ||
     fail "the main window did not appear: $(cat "$work/kvor3m.log")"
-eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of menu bar and client area
-menu=$((HEIGHT - 557))                                  # the client area is 789x557 under the menu bar
-[ "$WIDTH" = 789 ] && [ "$menu" -ge 10 ] && [ "$menu" -le 40 ] ||
-    fail "window is ${WIDTH}x${HEIGHT}, not 789 wide with a menu bar over 557"
+eval "$(xdotool getwindowgeometry --shell "$window")"  # X, Y, WIDTH, HEIGHT of the whole window
 sleep 0.5
+# The client area (789x557) lies between the menu bar and the status bar: it begins where the
+# top of Picture1's black frame, at client x = 600, is seen.
+import -window root "$work/start.png"
+menu=$(convert "$work/start.png" -crop "1x60+$((X + 600))+$Y" +repage txt:- |
+    awk -F'[,:]' '/#000000/ { print $2; exit }')
+[ "$WIDTH" = 789 ] && [ "${menu:-0}" -ge 10 ] && [ "$menu" -le 40 ] && [ "$HEIGHT" -gt $((menu + 557)) ] ||
+    fail "window is ${WIDTH}x${HEIGHT}, not 789 wide with a menu bar (${menu:-none}) over 557 and a status bar"
 
 # Clicks a control at a point given in pixels of the controls' area (twips / 15).
 click_at() {
