@@ -55,7 +55,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         options.exitStatus = 0;
     }
     options.dataFile = parser.value(data);
-    if (!parser.positionalArguments().isEmpty()) options.experimentFile = parser.positionalArguments().constFirst();
+    if (!parser.positionalArguments().isEmpty())
+        options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
     return options;
 }
