@@ -1,8 +1,10 @@
 // Whole scripts through the batch runner: the script reader, every command, the runs and the
-// writers. A script is what a user may be sent, so nothing in one may crash or hang the runner.
+// writers; and each input as a whole experiment file given to "open" first. A script or an
+// experiment file is what a user may be sent, so nothing in one may crash or hang the runner.
 // Each input is kept quick: at most 10 steps per screen update (NC0, also after a variant loads
-// its example), at most four runs, "run N" at most 50, and every file a command names lies in a
-// scratch folder that holds a folder and a FIFO, made afresh for each input.
+// its example or a file is opened), at most four runs, "run N" at most 50, and every file a command
+// names lies in a scratch folder that holds a folder, a FIFO and the input as opened.kvs, made
+// afresh for each input.
 
 #include "batch/batch_runner.h"
 #include "core/number_text.h"
@@ -56,13 +58,17 @@ std::vector<std::string> quickLines(std::string_view text) {
             c && c->kind == Kind::Set && c->box == kvor::Text55 ? kvor::ParseNumber(c->text) : std::nullopt;
         if (nc0 && *nc0 > 10) line = "set NC0 10";
         if (c && c->kind == Kind::Run && c->count > 50) line = "run 50";
-        if (c && (c->kind == Kind::Data || c->kind == Kind::Csv))
-            line = (c->kind == Kind::Data ? "data " : "csv ") + scratchFile(c->text);
+        if (c && (c->kind == Kind::Data || c->kind == Kind::Csv || c->kind == Kind::Save))
+            line = (c->kind == Kind::Data  ? "data "
+                    : c->kind == Kind::Csv ? "csv "
+                                           : "save ") +
+                   scratchFile(c->text);
+        if (c && c->kind == Kind::Open) line = "open " + scratchFile(c->text);
         const bool run = c && (c->kind == Kind::Start || c->kind == Kind::Continue ||
                                c->kind == Kind::Steps || c->kind == Kind::Reverse);
         if (run && ++runs > 4) continue;
         lines.push_back(std::move(line));
-        if (c && c->kind == Kind::Variant) lines.emplace_back("set NC0 10");
+        if (c && (c->kind == Kind::Variant || c->kind == Kind::Open)) lines.emplace_back("set NC0 10");
     }
     return lines;
 }
@@ -75,8 +81,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ::mkfifo((kScratch.folder / "fifo").c_str(), 0600);
     std::ostringstream out;
     kvor::BatchRunner runner(out, {'.', kScratch.folder / "kvor.dat"});
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // The input as a file that is opened (its NC0 made quick after it), then as the script.
+    const std::string opened = scratchFile("opened.kvs");
     try {
-        runner.run(quickLines({reinterpret_cast<const char*>(data), size}));
+        kvor::WriteWholeFile(opened, text);
+        runner.run({"open " + opened, "set NC0 10"});
+    } catch (const kvor::BadScriptLine&) {
+    }
+    try {
+        runner.run(quickLines(text));
     } catch (const kvor::BadScriptLine&) {
     }
     return 0;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets in build-fuzz (clang, AddressSanitizer, UndefinedBehaviorSanitizer)
 # and runs each for SECONDS (default 30), starting from its committed seed corpus in
-# fuzz/corpus/TARGET (batch_script: the scripts of tests/scenarios, copied to build-fuzz/seeds).
+# fuzz/corpus/TARGET (batch_script: the scripts and experiment files of tests/scenarios, copied to
+# build-fuzz/seeds).
 # What a run learns is kept in build-fuzz/corpus/TARGET for the next run;
 # an input that makes a target fail is written to build-fuzz/artifacts/TARGET/ and fails the script.
 #
@@ -32,6 +33,7 @@ for target in "${targets[@]}"; do
         seeds=build-fuzz/seeds/batch_script
         mkdir -p "$seeds"
         cp tests/scenarios/*.kvs "$seeds"/
+        for f in tests/scenarios/experiments/*.kvs; do cp "$f" "$seeds/experiment_$(basename "$f")"; done
     fi
     corpus=build-fuzz/corpus/${target}
     artifacts=build-fuzz/artifacts/${target}/

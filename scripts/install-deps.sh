@@ -23,6 +23,8 @@ packages=(
     # validators, lintian, the manual pages' renderer; Qt's translations, which the package
     # depends on
     dpkg-dev file desktop-file-utils appstream lintian man-db qt6-translations-l10n
+    # the type of the experiment files: its database, gio to ask it, xmllint to read its XML
+    shared-mime-info libglib2.0-bin libxml2-utils
     # the end-to-end test runs the installed program as an ordinary user it creates
     passwd util-linux
     # the random-session soak

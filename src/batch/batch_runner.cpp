@@ -147,6 +147,9 @@ void BatchRunner::runWhileActive() {
         case RunEvent::Kind::Ended:
             platform_->info(event.text, event.detail);
             break;
+        case RunEvent::Kind::Finished:
+            out_ << "end\t" << RunEndName(event.end) << '\n' << std::flush;
+            break;
         }
     }
 }
@@ -189,20 +192,18 @@ void BatchRunner::execute(const ScriptCommand& c) {
     Experiment& experiment = *experiment_;
     switch (c.kind) {
     case Kind::Variant:
-        // As an option button: its handler runs only when it becomes selected.
-        if (!form_.isSelected(c.variant)) {
-            form_.select(c.variant);
-            if (c.variant == OptionButton::Option1)
-                experiment.Option1_Click();
-            else
-                experiment.Option2_Click();
-        }
-        break;
     case Kind::Set:
-        form_.setText(c.box, c.text);
-        break;
     case Kind::Check:
-        form_.setChecked(c.check, c.on);
+    case Kind::Title:
+    case Kind::Note:
+    case Kind::End:
+        ApplySetupLine(c, *this);
+        break;
+    case Kind::Open:
+        openExperiment(c.text);
+        break;
+    case Kind::Save:
+        saveExperiment(c.text);
         break;
     case Kind::Start:
         experiment.Command1_Click();
@@ -244,6 +245,49 @@ void BatchRunner::execute(const ScriptCommand& c) {
         }
         out_ << std::flush;
         break;
+    }
+}
+
+// As an option button: its handler runs only when it becomes selected.
+void BatchRunner::selectVariant(OptionButton variant) {
+    if (form_.isSelected(variant)) return;
+    form_.select(variant);
+    if (variant == OptionButton::Option1)
+        experiment_->Option1_Click();
+    else
+        experiment_->Option2_Click();
+}
+
+void BatchRunner::setBoxText(TextBox box, std::string_view text) {
+    form_.setText(box, text);
+}
+
+void BatchRunner::setChecked(CheckBox box, bool on) {
+    form_.setChecked(box, on);
+}
+
+void BatchRunner::setRunEnd(const RunEnd& end) {
+    experiment_->setRunEnd(end);
+}
+
+void BatchRunner::openExperiment(const std::string& file) {
+    ExperimentFile opened;
+    try {
+        opened = OpenExperimentFile(file);
+    } catch (const ExperimentFileError& e) {
+        // The line of this script, then where in the file and why.
+        throw BadScriptLine{next_, "open: " + file +
+                                       (e.lineNumber ? ":" + std::to_string(e.lineNumber) : "") + ": " +
+                                       e.reason};
+    }
+    for (const ScriptCommand& line : opened.lines) ApplySetupLine(line, *this);
+}
+
+void BatchRunner::saveExperiment(const std::string& file) {
+    try {
+        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd()));
+    } catch (const FileWriteError& failed) {
+        reportWriteError(failed);
     }
 }
 

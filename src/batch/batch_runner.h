@@ -3,6 +3,7 @@
 #include "batch_form.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
+#include "experiment_file.h"
 #include "output/text_file.h"
 #include "picture_files.h"
 #include "script.h"
@@ -33,11 +34,14 @@ struct BadScriptLine {
 //
 // With `pictures` the two pictures are drawn as the window draws them and "png" saves them;
 // without, only the texts printed on them are seen and "png" is a line that cannot be run.
-class BatchRunner {
+//
+// The set-up lines of an experiment file that "open" names are applied as the script's own
+// lines are; the file's other lines are skipped.
+class BatchRunner final : private SetupTarget {
 public:
     BatchRunner(std::ostream& out, ExperimentSettings settings,
                 std::unique_ptr<PictureFiles> pictures = nullptr);
-    ~BatchRunner();
+    ~BatchRunner() override;
 
     // Runs the script's lines. Throws BadScriptLine at the first line that cannot be understood;
     // the lines before it have run, none after it.
@@ -51,6 +55,7 @@ public:
     bool writeFailed() const { return writeFailed_; }
 
     ModelRecord& record() { return record_; }
+    const ExperimentText& experimentText() const { return description_; }
     BatchForm& form() { return form_; }
     Experiment& experiment();
 
@@ -58,6 +63,18 @@ private:
     class Surfaces;
     class Platform;
     friend class Platform;
+
+    // SetupTarget
+    void selectVariant(OptionButton variant) override;
+    void setBoxText(TextBox box, std::string_view text) override;
+    void setChecked(CheckBox box, bool on) override;
+    void setRunEnd(const RunEnd& end) override;
+    ExperimentText& description() override { return description_; }
+
+    // "open FILE": the file's set-up lines, all read before the first is applied. A file that
+    // cannot be read or understood is a line of this script that cannot be run.
+    void openExperiment(const std::string& file);
+    void saveExperiment(const std::string& file);
 
     void runWhileActive();
     // Takes the commands due at this screen update of the active run.
@@ -81,6 +98,7 @@ private:
     std::unique_ptr<Surfaces> surfaces_;
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<Experiment> experiment_;
+    ExperimentText description_;
 
     std::vector<std::string> lines_;
     std::size_t next_ = 0;

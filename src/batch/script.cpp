@@ -3,6 +3,7 @@
 #include "host/box_table.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <limits>
 #include <utility>
@@ -62,6 +63,17 @@ std::string fileName(std::string_view rest, std::string_view usage) {
     return std::string(name);
 }
 
+// "" for a bare command, "en" for "[en]": letters, digits, '_', '-' or '@' in brackets.
+std::optional<std::string> languageTag(std::string_view suffix) {
+    if (suffix.empty()) return std::string();
+    if (suffix.size() < 3 || suffix.front() != '[' || suffix.back() != ']') return std::nullopt;
+    const std::string_view tag = suffix.substr(1, suffix.size() - 2);
+    for (const char ch : tag)
+        if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != '_' && ch != '-' && ch != '@')
+            return std::nullopt;
+    return std::string(tag);
+}
+
 void expectArguments(const std::vector<std::string_view>& args, std::size_t n, std::string_view usage) {
     if (args.size() != n) fail("expected: " + std::string(usage));
 }
@@ -105,9 +117,24 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         c.text = std::string(rest);
         return c;
     }
-    if (word == "data" || word == "csv") {
-        c.kind = word == "data" ? Kind::Data : Kind::Csv;
+    if (word == "data" || word == "csv" || word == "open" || word == "save") {
+        const std::pair<std::string_view, Kind> files[] = {
+            {"data", Kind::Data}, {"csv", Kind::Csv}, {"open", Kind::Open}, {"save", Kind::Save}};
+        for (const auto& [name, kind] : files)
+            if (word == name) c.kind = kind;
         c.text = fileName(rest, std::string(word) + " FILE");
+        return c;
+    }
+    // A title or a note is text to the end of the line: a '#' in it is not a comment.
+    for (const auto& [name, kind] :
+         {std::pair{std::string_view("title"), Kind::Title}, {"note", Kind::Note}}) {
+        if (!word.starts_with(name)) continue;
+        const auto language = languageTag(word.substr(name.size()));
+        if (!language) continue;
+        c.kind = kind;
+        c.language = *language;
+        if (!rest.empty()) rest.remove_prefix(1); // the blank after the command
+        c.text = std::string(rest);
         return c;
     }
     if (word == "png") {
@@ -154,7 +181,8 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         c.kind = Kind::Check;
         const std::string_view last = args.back();
         const char* const nameEnd = args[args.size() - 2].data() + args[args.size() - 2].size();
-        const std::string_view name(args.front().data(), static_cast<std::size_t>(nameEnd - args.front().data()));
+        const std::string_view name(args.front().data(),
+                                    static_cast<std::size_t>(nameEnd - args.front().data()));
         const auto box = CheckBoxByName(name);
         if (!box && args.size() > 2) fail("expected: check NAME on|off");
         if (!box) fail("no check box is called " + std::string(name));
@@ -172,6 +200,16 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
                  std::to_string(std::numeric_limits<long>::max()) + " screen updates)");
         if (error != std::errc{} || end != args[0].data() + args[0].size() || c.count < 0)
             fail("expected: run N, with N a whole number of screen updates");
+        return c;
+    }
+    if (word == "end") {
+        constexpr std::string_view usage =
+            "expected: end capacity|separated, or end time T with T seconds above 0";
+        if (args.empty() || args.size() > 2) fail(std::string(usage));
+        const auto end = ParseRunEnd(args[0], args.size() == 2 ? std::optional(args[1]) : std::nullopt);
+        if (!end) fail(std::string(usage));
+        c.kind = Kind::End;
+        c.end = *end;
         return c;
     }
     if (word == "answer") {

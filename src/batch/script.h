@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/run_end.h"
 #include "host/form.h"
 
 #include <optional>
@@ -28,6 +29,11 @@ struct ScriptCommand {
         Print,  // every text box as "TextN<TAB>text"; print names: "TextN<TAB>NAME<TAB>text"
         Csv,    // csv FILE: the series of every following experiment goes to FILE
         Png,    // png picture1|picture2 FILE: saves a picture as it stands
+        Title,  // title TEXT, title[LANGUAGE] TEXT: the experiment's name
+        Note,   // note TEXT, note[LANGUAGE] TEXT: a line of its description
+        Open,   // open FILE: the set-up lines of an experiment file, as if they stood here
+        Save,   // save FILE: the current set-up as an experiment file
+        End,    // end capacity | time T | separated: how the runs end
     };
     Kind kind = Kind::Print;
     OptionButton variant = OptionButton::Option1;
@@ -36,7 +42,9 @@ struct ScriptCommand {
     bool on = false;  // check on, answer yes, print names
     long count = 0;   // run N
     int picture = 1;  // png picture1 | picture2
-    std::string text; // set TEXT, data FILE, csv FILE, png FILE
+    std::string text; // set TEXT, data FILE, csv FILE, png FILE, title TEXT, note TEXT, open FILE, save FILE
+    std::string language; // title[LANGUAGE], note[LANGUAGE]; empty for the untagged lines
+    RunEnd end;           // end
 };
 
 // A line that cannot be understood, and why.
@@ -47,7 +55,8 @@ struct ScriptError {
 // Parses one line of a script. A blank line or a line whose first non-blank character is '#'
 // gives nothing. Other commands may end in a comment that begins with '#' after a blank; the
 // TEXT of set is the rest of the line after the one blank that follows NAME, exactly as typed,
-// and the FILE of data, csv and png the rest of the line without its outer blanks.
+// that of title and note the rest after the one blank that follows the command, and the FILE of
+// data, csv, png, open and save the rest of the line without its outer blanks.
 // Throws ScriptError for anything else.
 std::optional<ScriptCommand> ParseScriptLine(std::string_view line);
 

@@ -30,8 +30,10 @@ void Experiment::ReportWrongInput(std::optional<TextBox> box, bool ruleBroken) {
     if (box) form_.selectText(*box);
 }
 
+// A Start or a Reverse that went through begins an experiment: its series, and the end it runs to.
 void Experiment::BeginSeries() {
     series_.clear();
+    pendingEnd_ = runEnd_;
 }
 
 void Experiment::ClearPictures() {

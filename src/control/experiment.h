@@ -8,6 +8,7 @@
 #include "host/message_host.h"
 #include "input_reader.h"
 #include "output/data_series.h"
+#include "run_end.h"
 #include "view/canvas.h"
 #include "view/track_store.h"
 
@@ -31,10 +32,12 @@ struct RunEvent {
         Question,     // the question about Eq is to be asked: `text`; the answer goes to AnswerEqQuestion
         Stopped,      // the stop flag was seen at the screen update, or a command ended the run
         Ended,        // the run ended with the message `text`, and `detail` under it when not empty
+        Finished,     // the run came to its end `end` (time, separated) for the reason `detail`; no message
     };
     Kind kind;
     std::string_view text = {};
     std::string detail = {};
+    RunEnd::Kind end = RunEnd::Kind::Capacity;
 };
 
 // The handlers of the main window's commands and the run they start, on one model record. The
@@ -92,6 +95,9 @@ public:
     const DataSeries& series() const { return series_; }
     const ExperimentSettings& settings() const { return settings_; }
     void setDataFile(std::filesystem::path file) { settings_.dataFile = std::move(file); }
+    // How the runs of the following Starts and Reverses end; a run under way keeps the end it had.
+    const RunEnd& runEnd() const { return runEnd_; }
+    void setRunEnd(RunEnd end) { runEnd_ = std::move(end); }
 
 private:
     void ContinueRun(bool ready);
@@ -121,6 +127,10 @@ private:
     ScaleReader scales_;
     DataSeries series_;
     Stretch stretch_ = Stretch::Equations;
+    RunEnd runEnd_;
+    // The end of the run of the last Start or Reverse, until it is reached: a Continue after it
+    // runs on to the track's capacity.
+    std::optional<RunEnd> pendingEnd_;
     bool running_ = false;
     bool endRun_ = false;     // a command during the run asked to end it
     bool finishStep_ = false; // the step at which the question about Eq was answered Yes is to be counted

@@ -41,6 +41,11 @@ RunEvent Experiment::Advance() {
     } catch (const FileWriteError& failed) {
         return EndOfRun({RunEvent::Kind::Ended, messages::kFileWriteError, failed.detail()});
     }
+    if (pendingEnd_ && RunEndReached(*pendingEnd_, r_, form_.isChecked(Check13))) {
+        RunEvent finished{RunEvent::Kind::Finished, {}, RunEndReason(*pendingEnd_), pendingEnd_->kind};
+        pendingEnd_.reset();
+        return EndOfRun(std::move(finished));
+    }
     if (r_.StopFlag == 1) return EndOfRun({RunEvent::Kind::Stopped});
     return {RunEvent::Kind::ScreenUpdate};
 }

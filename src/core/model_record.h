@@ -95,6 +95,12 @@ template <typename Number> struct BasicModelRecord {
     Integer StopFlag = 0;   // 1 = end the run at the next screen update
     Integer EqAnswer = 0;   // answer to the question about Eq; 6 means Yes
 
+    // Contact as the steps saw it, for a run that ends once the bodies have flown apart: 1 when a
+    // contact force acted at any stage of the last step, and 1 once one has acted since the start
+    // or the reversal.
+    Integer StepContact = 0;
+    Integer Touched = 0;
+
     // Physical constants, set when the window loads.
     Number G, Kq, Vsv;
 };

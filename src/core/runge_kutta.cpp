@@ -10,11 +10,15 @@ namespace kvor {
 template <typename Number> void Derivatives(BasicModelRecord<Number>& r, bool plusFm) {
     if (r.BallBall == 1) Diffur1(r, plusFm);
     if (r.BallRod == 1) Diffur2(r);
+    // Whether the bodies touch is told by the force, not the distance: a ball inside the
+    // contact distance whose damper would pull feels nothing.
+    if (r.FcFj > 0) r.StepContact = 1;
 }
 
 template <typename Number> void RungeKuttaStep(BasicModelRecord<Number>& r, bool plusFm) {
     constexpr int n = kStateSize;
     r.Ts = r.T;
+    r.StepContact = 0;
     for (int i = 1; i <= n; ++i) r.Z0[i] = r.Z[i];
 
     // k1 = h f(T, Z0); midpoint estimate Z0 + k1/2
@@ -44,6 +48,7 @@ template <typename Number> void RungeKuttaStep(BasicModelRecord<Number>& r, bool
     // Z = Z0 + (k1 + 2 k2 + 2 k3 + k4)/6
     for (int i = 1; i <= n; ++i) r.Z[i] = (r.RK2[i] * 2 + r.RK1[i] + r.RK3[i] * 2 + r.RK4[i]) / 6 + r.Z0[i];
 
+    if (r.StepContact == 1) r.Touched = 1;
     RefreshAllMirrors(r);
     r.V1 = std::sqrt(r.VX1 * r.VX1 + r.VY1 * r.VY1);
     r.V2 = std::sqrt(r.VX2 * r.VX2 + r.VY2 * r.VY2);

@@ -86,6 +86,8 @@ void ResetSums(ModelRecord& r) {
     r.EqPrev = 0;
     r.EqAnswer = 0;
     r.Fq0 = 0;
+    r.StepContact = 0;
+    r.Touched = 0;
 }
 
 void FreeRadii(ModelRecord& r) {

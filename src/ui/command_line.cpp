@@ -32,13 +32,15 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
                                   QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
+    parser.addPositionalArgument(QStringLiteral("файл"), QStringLiteral("Открыть опыт из файла (.kvs)."),
+                                 QStringLiteral("[файл]"));
 
     CommandLine options;
     QString mistake;
     if (!parser.parse(arguments))
         mistake = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().constFirst());
+    else if (parser.positionalArguments().size() > 1)
+        mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
         mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
     if (!mistake.isEmpty()) {
@@ -53,6 +55,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         options.exitStatus = 0;
     }
     options.dataFile = parser.value(data);
+    if (!parser.positionalArguments().isEmpty())
+        options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
     return options;
 }

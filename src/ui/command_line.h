@@ -12,13 +12,14 @@ namespace kvor::ui {
 // What the command line asks of this run of the window.
 struct CommandLine {
     QString dataFile;              // --data FILE: the data file of this run only; empty when not given
+    QString experimentFile;        // FILE: the experiment file to open; empty when not given
     std::optional<Pace> pace;      // --pace slow|normal|fast|max: the pace of this run only
     std::optional<int> exitStatus; // set when the program ends at once, its texts written
 };
 
 // Reads the window's options from `arguments` (QApplication has taken its own, such as -platform,
 // already). --help and --version write their texts to standard output (status 0); an unknown
-// option, a missing value or a stray word writes what is wrong and the usage to standard error
+// option, a missing value or a second file writes what is wrong and the usage to standard error
 // (status 2).
 CommandLine ReadCommandLine(const QStringList& arguments);
 

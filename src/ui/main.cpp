@@ -22,5 +22,7 @@ int main(int argc, char** argv) {
     if (!options.dataFile.isEmpty()) window.useDataFileForThisRun(options.dataFile);
     if (options.pace) window.setPace(*options.pace);
     window.show();
+    // Over the window, so that a message about the file has something to stand on.
+    if (!options.experimentFile.isEmpty()) window.openExperiment(options.experimentFile);
     return app.exec();
 }

@@ -92,6 +92,7 @@ MainWindow::MainWindow(MessageHost* messages)
     experiment_->Form_Load();
     actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_);
     connectActions();
+    connectExperimentActions();
     setTabOrder();
     connectCommands();
     setPace(UserSettings::pace());

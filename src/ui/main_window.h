@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about_window.h"
+#include "batch/experiment_file.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
 #include "host/form.h"
@@ -31,7 +32,7 @@ class CanvasWidget;
 // table under its control name and the two pictures, and the engine behind them. It owns the one
 // model record, the track store and the experiment, calls the experiment's handlers from its
 // buttons and option buttons, serves the engine as its form, and advances its runs by a timer.
-class MainWindow final : public QMainWindow, public Form {
+class MainWindow final : public QMainWindow, public Form, private SetupTarget {
     Q_OBJECT
 
 public:
@@ -80,6 +81,20 @@ public:
     void useDataFileForThisRun(const QString& file);
     QString dataFile() const;
 
+    // Experiment files ("Файл" → "Открыть опыт…", "Сохранить опыт", kvor3m FILE). Opening puts
+    // the window in its start-up state and applies the file's set-up lines, as the batch runner's
+    // "open" does; a file that cannot be read or understood leaves the window as it was and says
+    // why. Saving writes the set-up whole; a failure is said with the file and the reason. Both
+    // return whether they went through.
+    bool openExperiment(const QString& file);
+    bool saveExperimentTo(const QString& file);
+    // The file that "Сохранить опыт" writes without asking; empty for a new experiment and for
+    // one of the installed lessons.
+    QString experimentFile() const { return experimentFile_; }
+    const ExperimentText& experimentText() const { return description_; }
+    // How the runs end, shown in "Конец опыта"; choosing it in the menu also remembers it.
+    void setRunEnd(const RunEnd& end) override;
+
 signals:
     // A run ended: at a stop, with a message, or with the window.
     void runEnded();
@@ -104,6 +119,22 @@ private:
     void copyPicture(const CanvasWidget& picture);
     void showAbout();
     void exitProgram();
+
+    // experiment_files.cpp
+    void connectExperimentActions();
+    void askToOpenExperiment();
+    void saveExperiment();
+    void saveExperimentAs();
+    void showRecentExperiments();
+    void showDescription();
+    void chooseRunEnd(RunEnd::Kind kind);
+    void resetToStartUp();
+    void showExperimentName(const QString& file);
+    // SetupTarget
+    void selectVariant(OptionButton variant) override;
+    void setBoxText(TextBox box, std::string_view text) override;
+    void setChecked(CheckBox box, bool on) override;
+    ExperimentText& description() override { return description_; }
 
     ModelRecord record_;
     TrackStore track_;
@@ -134,6 +165,9 @@ private:
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
     QString exportFolder_;
+    ExperimentText description_;
+    QString experimentFile_;
+    QString experimentFolder_;
 };
 
 } // namespace kvor::ui

@@ -8,6 +8,9 @@ namespace {
 
 const auto kPaceKey = QStringLiteral("pace");
 const auto kDataFileKey = QStringLiteral("recording/dataFile");
+const auto kRecentKey = QStringLiteral("experiments/recent");
+const auto kRunEndKey = QStringLiteral("run/end");
+const auto kRunEndTimeKey = QStringLiteral("run/endTime");
 
 } // namespace
 
@@ -25,6 +28,31 @@ QString UserSettings::dataFile() {
 
 void UserSettings::setDataFile(const QString& file) {
     QSettings().setValue(kDataFileKey, file);
+}
+
+QStringList UserSettings::recentExperiments() {
+    return QSettings().value(kRecentKey).toStringList().mid(0, kRecentExperiments);
+}
+
+void UserSettings::addRecentExperiment(const QString& file) {
+    QStringList files = recentExperiments();
+    files.removeAll(file);
+    files.prepend(file);
+    QSettings().setValue(kRecentKey, files.mid(0, kRecentExperiments));
+}
+
+RunEnd UserSettings::runEnd() {
+    const QSettings settings;
+    const std::string kind = settings.value(kRunEndKey).toString().toStdString();
+    const std::string time = settings.value(kRunEndTimeKey).toString().toStdString();
+    const bool timed = kind == RunEndName(RunEnd::Kind::Time);
+    return ParseRunEnd(kind, timed ? std::optional<std::string_view>(time) : std::nullopt).value_or(RunEnd{});
+}
+
+void UserSettings::setRunEnd(const RunEnd& end) {
+    QSettings settings;
+    settings.setValue(kRunEndKey, QString::fromUtf8(RunEndName(end.kind)));
+    if (end.kind == RunEnd::Kind::Time) settings.setValue(kRunEndTimeKey, QString::fromStdString(end.time));
 }
 
 } // namespace kvor::ui

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "control/run_end.h"
 #include "pace.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace kvor::ui {
 
@@ -17,6 +19,17 @@ public:
     // "recording/dataFile": the data file chosen with "Файл записи…"; empty before any.
     static QString dataFile();
     static void setDataFile(const QString& file);
+
+    // "experiments/recent": the experiment files last opened or saved, the newest first, at most
+    // kRecentExperiments; empty before any.
+    static constexpr int kRecentExperiments = 8;
+    static QStringList recentExperiments();
+    static void addRecentExperiment(const QString& file);
+
+    // "run/end" and "run/endTime": how the runs end, as chosen in "Конец опыта"; at the track's
+    // capacity before any choice, or when what is kept cannot be read.
+    static RunEnd runEnd();
+    static void setRunEnd(const RunEnd& end);
 };
 
 } // namespace kvor::ui

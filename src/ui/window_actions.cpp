@@ -32,6 +32,17 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* 
     QMenuBar& bar = *window->menuBar();
 
     QMenu* file = addMenuTo(bar, QStringLiteral("&Файл"), QStringLiteral("FileMenu"));
+    openExperiment = addAction(*file, QStringLiteral("Открыть опыт…"));
+    openExperiment->setShortcut(QKeySequence::Open);
+    recentExperiments = CreateChild<QMenu>(file, QStringLiteral("Последние опыты"));
+    recentExperiments->setObjectName(QStringLiteral("RecentExperiments"));
+    file->addMenu(recentExperiments);
+    saveExperiment = addAction(*file, QStringLiteral("Сохранить опыт"));
+    saveExperiment->setShortcut(QKeySequence::Save);
+    saveExperimentAs = addAction(*file, QStringLiteral("Сохранить опыт как…"));
+    saveExperimentAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    experimentDescription = addAction(*file, QStringLiteral("Описание опыта…"));
+    file->addSeparator();
     saveTrajectories = addAction(*file, QStringLiteral("Сохранить траектории…"));
     saveGraph = addAction(*file, QStringLiteral("Сохранить график…"));
     saveSeries = addAction(*file, QStringLiteral("Сохранить ряд данных (CSV)…"));
@@ -49,6 +60,22 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* 
         action->setCheckable(true);
         action->setData(static_cast<int>(p));
         paces->addAction(action);
+    }
+
+    QMenu* run = addMenuTo(bar, QStringLiteral("&Расчёт"), QStringLiteral("RunMenu"));
+    QMenu* end = CreateChild<QMenu>(run, QStringLiteral("Конец опыта"));
+    run->addMenu(end);
+    runEnds = CreateChild<QActionGroup>(this);
+    const std::pair<RunEnd::Kind, const char*> ends[] = {
+        {RunEnd::Kind::Capacity, "При заполнении траектории"},
+        {RunEnd::Kind::Time, "Через заданное время…"},
+        {RunEnd::Kind::Separated, "После разлёта тел"},
+    };
+    for (const auto& [kind, caption] : ends) {
+        QAction* action = addAction(*end, QString::fromUtf8(caption));
+        action->setCheckable(true);
+        action->setData(static_cast<int>(kind));
+        runEnds->addAction(action);
     }
 
     help_ = addMenuTo(bar, QStringLiteral("&Справка"), QStringLiteral("HelpMenu"));
@@ -76,6 +103,14 @@ void WindowActions::showPace(Pace pace) {
 
 Pace WindowActions::paceOf(const QAction& action) {
     return static_cast<Pace>(action.data().toInt());
+}
+
+void WindowActions::showRunEnd(RunEnd::Kind kind) {
+    for (QAction* action : runEnds->actions()) action->setChecked(runEndOf(*action) == kind);
+}
+
+RunEnd::Kind WindowActions::runEndOf(const QAction& action) {
+    return static_cast<RunEnd::Kind>(action.data().toInt());
 }
 
 } // namespace kvor::ui

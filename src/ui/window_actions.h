@@ -1,5 +1,6 @@
 #pragma once
 
+#include "control/run_end.h"
 #include "pace.h"
 
 #include <QObject>
@@ -17,7 +18,8 @@ namespace kvor::ui {
 // Every action of the main window, and the menus that hold them: "Файл", "Вид", "Справка" in
 // the menu bar, with their mnemonics and the desktop's standard keys, and the context menus of
 // the two pictures. The window connects them to what they do; later menus ("Расчёт", "Опыты")
-// come in through addMenu. Ctrl+S (QKeySequence::Save) is left free for saving experiments.
+// come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
+// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* window);
@@ -29,7 +31,16 @@ public:
     void showPace(Pace pace);
     // The pace an action of "Темп показа" chooses.
     static Pace paceOf(const QAction& action);
+    // Shows `kind` as the one chosen in "Конец опыта".
+    void showRunEnd(RunEnd::Kind kind);
+    static RunEnd::Kind runEndOf(const QAction& action);
 
+    QAction* openExperiment;
+    QMenu* recentExperiments; // filled by the window when it is about to show
+    QAction* saveExperiment;
+    QAction* saveExperimentAs;
+    QAction* experimentDescription;
+    QActionGroup* runEnds;
     QAction* saveTrajectories;
     QAction* saveGraph;
     QAction* saveSeries;

@@ -89,6 +89,8 @@ void MainWindow::createStatusBar() {
     connect(&runTimer_, &RunTimer::runStarted, this, [this] { showRunState(QStringLiteral("Идёт расчёт")); });
     connect(&runTimer_, &RunTimer::runEnded, this, [this] {
         const RunEvent& end = runTimer_.lastEnd();
+        if (end.kind == RunEvent::Kind::Finished)
+            return showRunState(QStringLiteral("Опыт завершён: ") + QString::fromStdString(end.detail));
         if (end.kind != RunEvent::Kind::Ended) return showRunState(QStringLiteral("Расчёт остановлен"));
         // The message's first line says why.
         const QString text = QString::fromUtf8(end.text.data(), static_cast<qsizetype>(end.text.size()));

@@ -22,6 +22,24 @@ report=$(desktop-file-validate --no-hints "$prefix/share/applications/kvor3m.des
 report=$(appstreamcli validate-tree --no-net "$prefix" 2>&1 || true)
 errors=$(grep -E '^ *E:' <<<"$report" || true)
 [ -z "$errors" ] || fail "appstreamcli: $errors"
+grep -qx 'Exec=kvor3m %f' "$prefix/share/applications/kvor3m.desktop" &&
+    grep -qx 'MimeType=application/x-kvor3m-experiment;' "$prefix/share/applications/kvor3m.desktop" ||
+    fail "the desktop entry does not open experiment files"
+
+# The type of the experiment files: its definition is read without a complaint, and in the
+# prefix's database a saved file, with its suffix or only its magic line, is of that type.
+types=$prefix/share/mime/packages/kvor3m-experiment.xml
+xmllint --noout "$types" || fail "$types is not XML"
+report=$(XDG_DATA_DIRS=$prefix/share update-mime-database "$prefix/share/mime" 2>&1) || fail "update-mime-database: $report"
+[ -z "$report" ] || fail "update-mime-database: $report"
+mkdir "$prefix/files" "$prefix/home"
+printf 'save %s\nsave %s\n' "$prefix/files/lesson.kvs" "$prefix/files/lesson" | "$prefix/bin/kvor3m-batch" - ||
+    fail "kvor3m-batch could not save an experiment"
+for file in lesson.kvs lesson; do
+    type=$(XDG_DATA_HOME=$prefix/home XDG_DATA_DIRS=$prefix/share gio info -a standard::content-type "$prefix/files/$file")
+    grep -q 'content-type: application/x-kvor3m-experiment$' <<<"$type" || fail "$file: $type"
+done
+
 for page in "$prefix"/share/man/man1/kvor3m{,-batch}.1.gz; do
     report=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$report" ] || fail "$page: $report"

@@ -137,15 +137,15 @@ done
 
 # "Сохранить траектории…" saves what the screen shows, pixel for pixel; "Сохранить ряд данных
 # (CSV)…" a header and the 2221 screen updates of the run, every line ending in CR LF.
-through_file_menu 1 "Сохранить траектории" "$home/trajectories.png"
+through_file_menu 6 "Сохранить траектории" "$home/trajectories.png"
 [ "$(compare -metric AE "$home/trajectories.png" "$work/picture1.png" null: 2>&1)" = 0 ] ||
     fail "the saved trajectories differ from the picture on the screen"
-through_file_menu 3 "Сохранить ряд данных" "$home/series.csv"
+through_file_menu 8 "Сохранить ряд данных" "$home/series.csv"
 [ "$(head -n1 "$home/series.csv" | cut -d, -f1-2)" = T_s,VX1_m_s ] &&
     [ "$(grep -c $'^[-0-9.E+,]*\r$' "$home/series.csv")" = 2221 ] && [ "$(wc -l <"$home/series.csv")" = 2222 ] ||
     fail "series.csv is not the table of the run"
 
-through_file_menu 5                     # "Файл" -> "Выход", below "Файл записи…"
+through_file_menu 10                    # "Файл" -> "Выход", below "Файл записи…"
 program_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 within_10s program_ended || fail "the program is still running after Выход"
 status=0

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays one golden scenario through the batch runner in a scratch folder and compares NAME.out, and
-# the data file NAME.dat, the table NAME.csv and the picture NAME.png it wrote, with those beside it;
-# KVOR_SCENARIO_UPDATE=1 writes them instead (see README.md here).
+# the data file NAME.dat, the table NAME.csv, the picture NAME.png and the experiment file
+# experiments/NAME.kvs it wrote, with those beside it; KVOR_SCENARIO_UPDATE=1 writes them instead
+# (see README.md here). The folder holds a copy of experiments/, for the scripts to open.
 #   run_scenario.sh KVOR3M_BATCH tests/scenarios/NAME.kvs
 # LC_ALL=C, or a Russian locale compiled here for "# locale: ru_RU.UTF-8" (exit 77, a skip, when
 # it cannot be made). The wall-clock seconds (Text56), which differ from run to run, are masked.
@@ -24,6 +25,7 @@ if grep -q '^# locale: ru_RU.UTF-8' "$script"; then
 fi
 
 mkdir "$work/run"
+cp -r "$folder/experiments" "$work/run/"
 status=0
 (cd "$work/run" && env "${environment[@]}" "$batch" "$script" >"$work/stdout" 2>"$work/stderr") || status=$?
 {
@@ -34,7 +36,7 @@ status=0
 
 if [ -n "${KVOR_SCENARIO_UPDATE:-}" ]; then
     cp "$work/$name.out" "$folder/$name.out"
-    for file in "$name.dat" "$name.csv" "$name.png"; do
+    for file in "$name.dat" "$name.csv" "$name.png" "experiments/$name.kvs"; do
         rm -f "$folder/$file"
         [ ! -f "$work/run/$file" ] || cp "$work/run/$file" "$folder/$file"
     done
@@ -44,7 +46,7 @@ fi
 
 failed=0
 diff -u --label "expected $name.out" --label "actual" "$folder/$name.out" "$work/$name.out" || failed=1
-for file in "$name.dat" "$name.csv" "$name.png"; do
+for file in "$name.dat" "$name.csv" "$name.png" "experiments/$name.kvs"; do
     if [ -f "$folder/$file" ] || [ -f "$work/run/$file" ]; then
         diff -u "$folder/$file" "$work/run/$file" | head -n 40
         cmp -s "$folder/$file" "$work/run/$file" || failed=1

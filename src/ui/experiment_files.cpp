@@ -1,0 +1,225 @@
+// Experiment files in the window: "Файл" → "Открыть опыт…", "Последние опыты", "Сохранить опыт",
+// "Сохранить опыт как…", "Описание опыта…", and "Расчёт" → "Конец опыта". The file is the batch
+// runner's script language; reading, applying and writing it are the batch runner's own code, so
+// that a file means the same experiment in both programs.
+
+#include "build_info.h"
+#include "control/messages.h"
+#include "file_path.h"
+#include "main_window.h"
+#include "output/text_file.h"
+#include "user_settings.h"
+
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace kvor::ui {
+
+namespace {
+
+constexpr auto kFilter = "Опыт Kvor3m (*.kvs);;Все файлы (*)";
+constexpr std::string_view kCannotOpen = "Не удалось открыть опыт";
+// The language of the window's texts: a file's lines tagged with it are shown before the untagged.
+constexpr std::string_view kWindowLanguage = "ru";
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The system's reason in the words of the interface, as the exports say it.
+QString reasonText(int code, const std::string& reason) {
+    return code != 0 ? qt_error_string(code) : QString::fromStdString(reason);
+}
+
+// A lesson that came with the program is read, never written back: saving it asks for a file.
+bool isInstalledLesson(const QString& file) {
+    const QString folder = QDir(fromUtf8(build::kInstalledDataFolder)).canonicalPath();
+    return !folder.isEmpty() && QFileInfo(file).canonicalFilePath().startsWith(folder + QLatin1Char('/'));
+}
+
+// "строки 5, 7, 9": the lines of an opened file that were skipped, if any.
+QString skippedLines(const std::vector<std::size_t>& skipped) {
+    QStringList numbers;
+    for (const std::size_t n : skipped) numbers << QString::number(n);
+    return numbers.isEmpty() ? QString()
+                             : QStringLiteral("; пропущены строки ") + numbers.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void MainWindow::connectExperimentActions() {
+    const WindowActions& a = *actions_;
+    connect(a.openExperiment, &QAction::triggered, this, &MainWindow::askToOpenExperiment);
+    connect(a.saveExperiment, &QAction::triggered, this, &MainWindow::saveExperiment);
+    connect(a.saveExperimentAs, &QAction::triggered, this, &MainWindow::saveExperimentAs);
+    connect(a.experimentDescription, &QAction::triggered, this, &MainWindow::showDescription);
+    connect(a.recentExperiments, &QMenu::aboutToShow, this, &MainWindow::showRecentExperiments);
+    connect(a.runEnds, &QActionGroup::triggered, this,
+            [this](const QAction* action) { chooseRunEnd(WindowActions::runEndOf(*action)); });
+    setRunEnd(UserSettings::runEnd());
+}
+
+bool MainWindow::openExperiment(const QString& file) {
+    ExperimentFile opened;
+    try {
+        opened = OpenExperimentFile(ToPath(file));
+    } catch (const ExperimentFileError& e) {
+        QString detail = QDir::toNativeSeparators(file);
+        if (e.lineNumber != 0)
+            detail += QStringLiteral("\nстрока %1: %2").arg(e.lineNumber).arg(QString::fromStdString(e.line));
+        detail += QLatin1Char('\n') + reasonText(e.code, e.reason);
+        messages_.info(kCannotOpen, detail.toStdString());
+        return false;
+    }
+    // From here nothing can fail: every line was read and its texts checked.
+    resetToStartUp();
+    for (const ScriptCommand& line : opened.lines) ApplySetupLine(line, *this);
+    showPictureChanges();
+    experimentFile_ = isInstalledLesson(file) ? QString() : QFileInfo(file).absoluteFilePath();
+    experimentFolder_ = QFileInfo(file).absolutePath();
+    UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
+    showExperimentName(file);
+    showRunState(QStringLiteral("Опыт открыт: ") + QFileInfo(file).fileName() + skippedLines(opened.skipped));
+    if (const auto* shown = description_.shownTo(kWindowLanguage); shown && !shown->notes.empty())
+        showDescription();
+    return true;
+}
+
+// The window as it starts: the ball-ball example, "1-шар 2-шар", only "исходные данные" ticked,
+// empty panel boxes and pictures, a fresh record, the runs ending at the track's capacity, no
+// title or notes. An active run ends without a message.
+void MainWindow::resetToStartUp() {
+    runTimer_.end();
+    for (int n = 1; n <= kCheckBoxCount; ++n) checks_[n]->setChecked(n == Check12);
+    setInitialState();
+    for (int n = 1; n <= kTextBoxCount; ++n) setBoxText(static_cast<TextBox>(n), {});
+    record_ = ModelRecord{};
+    track_ = TrackStore{};
+    experiment_->Form_Load();
+    setRunEnd(RunEnd{});
+    description_ = {};
+}
+
+bool MainWindow::saveExperimentTo(const QString& file) {
+    // What the scale boxes show is saved, also when an edit of one is not finished yet.
+    for (int n = 1; n <= kTextBoxCount; ++n)
+        if (IsScaleBox(static_cast<TextBox>(n))) takeScaleText(static_cast<TextBox>(n));
+    try {
+        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd()));
+    } catch (const FileWriteError& failed) {
+        const QString detail =
+            QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed.code, failed.reason);
+        messages_.info(messages::kFileWriteError, detail.toStdString());
+        return false;
+    }
+    experimentFile_ = QFileInfo(file).absoluteFilePath();
+    experimentFolder_ = QFileInfo(file).absolutePath();
+    UserSettings::addRecentExperiment(experimentFile_);
+    showExperimentName(file);
+    showRunState(QStringLiteral("Опыт сохранён: ") + QFileInfo(file).fileName());
+    return true;
+}
+
+void MainWindow::askToOpenExperiment() {
+    const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
+    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть опыт"), folder,
+                                                      QString::fromUtf8(kFilter));
+    if (!file.isEmpty()) openExperiment(file);
+}
+
+void MainWindow::saveExperiment() {
+    if (experimentFile_.isEmpty())
+        saveExperimentAs();
+    else
+        saveExperimentTo(experimentFile_);
+}
+
+void MainWindow::saveExperimentAs() {
+    const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
+    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить опыт"),
+                                                QDir(folder).filePath(QStringLiteral("опыт.kvs")),
+                                                QString::fromUtf8(kFilter));
+    if (file.isEmpty()) return;
+    if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".kvs");
+    saveExperimentTo(file);
+}
+
+void MainWindow::showRecentExperiments() {
+    QMenu* menu = actions_->recentExperiments;
+    menu->clear();
+    for (const QString& file : UserSettings::recentExperiments())
+        connect(menu->addAction(QDir::toNativeSeparators(file)), &QAction::triggered, this,
+                [this, file] { openExperiment(file); });
+    if (menu->isEmpty()) menu->addAction(QStringLiteral("(нет)"))->setEnabled(false);
+}
+
+// The title and the notes in the window's language, in a message box.
+void MainWindow::showDescription() {
+    const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
+    QString title = shown && shown->title ? QString::fromStdString(*shown->title) : QString();
+    if (title.isEmpty()) title = windowTitle();
+    QStringList notes;
+    if (shown)
+        for (const std::string& note : shown->notes) notes << QString::fromStdString(note);
+    messages_.info(title.toStdString(), notes.join(QLatin1Char('\n')).toStdString());
+}
+
+// The caption names the experiment by its title, or by its file.
+void MainWindow::showExperimentName(const QString& file) {
+    const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
+    const QString name = shown && shown->title && !shown->title->empty()
+                             ? QString::fromStdString(*shown->title)
+                             : QFileInfo(file).fileName();
+    setWindowTitle(name + QStringLiteral(" — Kvor3m"));
+}
+
+void MainWindow::chooseRunEnd(RunEnd::Kind kind) {
+    RunEnd end{kind};
+    if (kind == RunEnd::Kind::Time) {
+        const RunEnd& now = experiment_->runEnd();
+        bool ok = false;
+        const QString text =
+            QInputDialog::getText(this, QStringLiteral("Конец опыта"),
+                                  QStringLiteral("Закончить опыт, когда T достигнет, с:"), QLineEdit::Normal,
+                                  now.kind == RunEnd::Kind::Time ? fromUtf8(now.time) : QStringLiteral("1"),
+                                  &ok)
+                .trimmed();
+        const auto timed = ParseRunEnd("time", text.toStdString());
+        if (ok && !timed) messages_.info(messages::kEnterDataCorrectly);
+        if (!ok || !timed) return setRunEnd(experiment_->runEnd()); // the menu shows the end as it was
+        end = *timed;
+    }
+    setRunEnd(end);
+    UserSettings::setRunEnd(end);
+}
+
+void MainWindow::setRunEnd(const RunEnd& end) {
+    experiment_->setRunEnd(end);
+    actions_->showRunEnd(end.kind);
+}
+
+// As the user clicks the option button: its handler runs when it becomes selected.
+void MainWindow::selectVariant(OptionButton variant) {
+    (variant == OptionButton::Option1 ? option1_ : option2_)->setChecked(true);
+}
+
+// As typed, whatever the box held: a scale box takes the text at once, as after a finished edit.
+void MainWindow::setBoxText(TextBox box, std::string_view text) {
+    boxes_[box]->setText(fromUtf8(text));
+    boxes_[box]->setCursorPosition(0);
+    if (IsScaleBox(box)) takeScaleText(box);
+}
+
+void MainWindow::setChecked(CheckBox box, bool on) {
+    checks_[box]->setChecked(on);
+}
+
+} // namespace kvor::ui
