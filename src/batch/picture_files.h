@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/canvas.h"
+#include "view/picture.h"
 
 #include <filesystem>
 #include <memory>
@@ -15,9 +15,9 @@ public:
     virtual ~PictureFiles() = default;
 
     // Picture 1 (the trajectories) or 2 (the time graph).
-    virtual Canvas& picture(int number) = 0;
-    // Writes picture `number` as it stands to `file` as PNG. Returns the system's reason when the
-    // file could not be written, and an empty text when it was.
+    virtual Picture& picture(int number) = 0;
+    // Writes picture `number` as it stands, its three layers composed, to `file` as PNG. Returns
+    // the system's reason when the file could not be written, and an empty text when it was.
     virtual std::string savePng(int number, const std::filesystem::path& file) = 0;
 };
 

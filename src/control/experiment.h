@@ -8,7 +8,7 @@
 #include "host/message_host.h"
 #include "input_reader.h"
 #include "output/data_series.h"
-#include "view/canvas.h"
+#include "view/picture.h"
 #include "view/track_store.h"
 
 #include <filesystem>
@@ -54,8 +54,8 @@ struct RunEvent {
 class Experiment {
 public:
     struct Surfaces {
-        Canvas& picture1; // the trajectory picture
-        Canvas& picture2; // the time graph
+        Picture& picture1; // the trajectory picture
+        Picture& picture2; // the time graph
     };
     struct Platform {
         MessageHost& messages;

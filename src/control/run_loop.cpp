@@ -135,7 +135,7 @@ void Experiment::ScreenUpdateAndRecord() {
     graphs.VY2 = form_.isChecked(Check6);
     graphs.w1 = form_.isChecked(Check7);
     graphs.w2 = form_.isChecked(Check8);
-    PlotTimeGraphPoints(r, surfaces_.picture2, graphs);
+    PlotTimeGraphPoints(r, surfaces_.picture2.track(), graphs);
     RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
     series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);

@@ -54,8 +54,9 @@ void Experiment::StartState() {
             WriteNumber(Text65, r_.AlfaDeg);
             break;
         case StartStage::StartPoint:
+            // The bodies of the last run stay where it left them, under the new track.
+            surfaces_.picture1.keepBodies();
             StoreStartPoint(r_, track_);
-            StoreDrawnVelocities(r_, track_);
             break;
         case StartStage::EndImpact:
             PrintEndImpactSolution();
@@ -80,7 +81,7 @@ void Experiment::ShowEnergyAndMomentum() {
 void Experiment::PrintEndImpactSolution() {
     const EndImpact s = EndImpactSolution(r_);
     const char sep = settings_.decimalSeparator;
-    Pen pen(surfaces_.picture1);
+    Pen pen(surfaces_.picture1.base());
     const auto printPair = [&](double y, std::string_view label, double a, double b) {
         std::string line = " ";
         line.append(label).append("= ");

@@ -74,12 +74,13 @@ MainWindow::MainWindow(MessageHost* messages)
     createControls(client);
     setInitialState();
     experiment_ = std::make_unique<Experiment>(
-        record_, track_, *this, Experiment::Surfaces{picture1_->canvas(), picture2_->canvas()},
+        record_, track_, *this, Experiment::Surfaces{picture1_->picture(), picture2_->picture()},
         Experiment::Platform{messages_, clock_}, ExperimentSettings{localeDecimalSeparator(), {}});
     runTimer_.drive(*experiment_);
     connect(&runTimer_, &RunTimer::runEnded, this, &MainWindow::runEnded);
     useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
+    showPictureChanges();
     createMenus();
     setTabOrder();
     connectCommands();
