@@ -71,10 +71,12 @@ void Experiment::Command7_Click() {
 }
 
 void Experiment::Option1_Click() {
+    ShowLastUpdate();
     kvor::Option1_Click(form_, settings_.decimalSeparator);
 }
 
 void Experiment::Option2_Click() {
+    ShowLastUpdate();
     kvor::Option2_Click(form_, settings_.decimalSeparator);
 }
 

@@ -23,6 +23,7 @@ void Experiment::Command10_Click() {
 }
 
 void Experiment::Command11_Click() {
+    ShowLastUpdate();
     ContinueRun(ReverseExperiment());
 }
 

@@ -136,9 +136,24 @@ void Experiment::ScreenUpdateAndRecord() {
     graphs.w1 = form_.isChecked(Check7);
     graphs.w2 = form_.isChecked(Check8);
     PlotTimeGraphPoints(r, surfaces_.picture2.track(), graphs);
-    RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    UpdatePanelValues(r);
+    panelBehind_ = !panelAtEveryUpdate_;
+    if (panelAtEveryUpdate_) {
+        RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    } else {
+        // Only the numbers, kept for when the update is shown.
+        static_cast<BasicModelRecord<real>&>(lastUpdate_) = r;
+    }
     series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
+}
+
+void Experiment::ShowLastUpdate() {
+    if (!panelBehind_) return;
+    panelBehind_ = false;
+    // Between two advances the flags hold the window's arithmetic, not ours.
+    fp::clearFaults();
+    RefreshPanel(lastUpdate_, form_, settings_.decimalSeparator, platform_.clock.seconds());
 }
 
 } // namespace kvor

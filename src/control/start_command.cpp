@@ -11,6 +11,7 @@
 namespace kvor {
 
 void Experiment::Command1_Click() {
+    ShowLastUpdate();
     ContinueRun(StartExperiment());
 }
 

@@ -32,12 +32,16 @@ private:
 
 } // namespace
 
-void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now) {
+void UpdatePanelValues(ModelRecord& r) {
     fp::Checked([&] {
         UpdateDisplayAngles(r);
         KineticEnergyAndMomentum(r);
+        // The balance is not kept, but it must be one that the panel can show.
+        [[maybe_unused]] const real balance = EnergyBalance(r);
     });
+}
 
+void RefreshPanel(const ModelRecord& r, Form& form, char decimalSeparator, double now) {
     // Whatever a check box selects, the default is written first and the alternative overwrites
     // it in the same refresh.
     PanelWriter panel(form, decimalSeparator);
@@ -71,9 +75,8 @@ void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now)
     }
     panel.write(Text53, r.KD);
     panel.writeSeconds(Text56, real(now - r.TStart));
-    real balance;
-    fp::Checked([&] { balance = EnergyBalance(r); });
-    panel.write(Text58, balance);
+    // The same sum as the one checked with the values: the same double.
+    panel.write(Text58, EnergyBalance(r));
     panel.write(Text59, r.Ugol1);
     panel.write(Text60, r.Ts);
     panel.write(Text61, r.MFq);

@@ -281,6 +281,7 @@ QString MainWindow::dataFile() const {
 }
 
 void MainWindow::showPictureChanges() {
+    experiment_->ShowLastUpdate();
     picture1_->showChanges();
     picture2_->showChanges();
 }
