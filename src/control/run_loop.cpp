@@ -1,4 +1,5 @@
 #include "core/integration_step.h"
+#include "core/vector_state.h"
 #include "experiment.h"
 #include "messages.h"
 #include "output/data_record.h"
@@ -68,6 +69,7 @@ void Experiment::AnswerEqQuestion(bool yes) {
 // are made in plain doubles when nothing on the way needs a check, and one by one, checked,
 // otherwise. A step stopped at the question about Eq and answered Yes is counted first.
 StepEnd Experiment::StepsToScreenUpdate() {
+    ForgetUpperVectorState();
     if (finishStep_) {
         finishStep_ = false;
         const StepEnd end = FinishStep(r_);
