@@ -139,12 +139,14 @@ void Experiment::ScreenUpdateAndRecord() {
     graphs.w2 = form_.isChecked(Check8);
     PlotTimeGraphPoints(r, surfaces_.picture2.track(), graphs);
     UpdatePanelValues(r);
-    panelBehind_ = !panelAtEveryUpdate_;
-    if (panelAtEveryUpdate_) {
+    if (panelAtEveryUpdate_ || !PanelBalanceShowable(r)) {
+        // A balance that cannot be shown ends the run where the refresh reaches it, at every pace.
+        ShowLastUpdate();
         RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
     } else {
         // Only the numbers, kept for when the update is shown.
         static_cast<BasicModelRecord<real>&>(lastUpdate_) = r;
+        panelBehind_ = true;
     }
     series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
@@ -153,7 +155,7 @@ void Experiment::ScreenUpdateAndRecord() {
 void Experiment::ShowLastUpdate() {
     if (!panelBehind_) return;
     panelBehind_ = false;
-    // Between two advances the flags hold the window's arithmetic, not ours.
+    // Called between two advances too, when the flags hold the window's arithmetic, not ours.
     fp::clearFaults();
     RefreshPanel(lastUpdate_, form_, settings_.decimalSeparator, platform_.clock.seconds());
 }

@@ -5,6 +5,7 @@
 #include "core/fp_exceptions.h"
 #include "core/number_text.h"
 
+#include <cmath>
 #include <string>
 
 namespace kvor {
@@ -36,9 +37,15 @@ void UpdatePanelValues(ModelRecord& r) {
     fp::Checked([&] {
         UpdateDisplayAngles(r);
         KineticEnergyAndMomentum(r);
-        // The balance is not kept, but it must be one that the panel can show.
-        [[maybe_unused]] const real balance = EnergyBalance(r);
     });
+}
+
+bool PanelBalanceShowable(const ModelRecord& r) {
+    fp::clearFaults();
+    const double balance = EnergyBalance(r);
+    const bool showable = std::isfinite(balance) && !fp::faultRaised();
+    fp::clearFaults();
+    return showable;
 }
 
 void RefreshPanel(const ModelRecord& r, Form& form, char decimalSeparator, double now) {
@@ -75,8 +82,9 @@ void RefreshPanel(const ModelRecord& r, Form& form, char decimalSeparator, doubl
     }
     panel.write(Text53, r.KD);
     panel.writeSeconds(Text56, real(now - r.TStart));
-    // The same sum as the one checked with the values: the same double.
-    panel.write(Text58, EnergyBalance(r));
+    real balance;
+    fp::Checked([&] { balance = EnergyBalance(r); });
+    panel.write(Text58, balance);
     panel.write(Text59, r.Ugol1);
     panel.write(Text60, r.Ts);
     panel.write(Text61, r.MFq);
