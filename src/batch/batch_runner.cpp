@@ -35,43 +35,62 @@ private:
     std::string_view name_;
 };
 
-// A picture drawn in an image whose printed texts also go to the output.
+// A drawn layer whose printed texts also go to the output.
 class ShownCanvas final : public Canvas {
 public:
-    ShownCanvas(Canvas& image, TextCanvas& text) : image_(image), text_(text) {}
+    ShownCanvas(Canvas& drawn, TextCanvas& text) : drawn_(drawn), text_(text) {}
 
-    void clear() override { image_.clear(); }
-    void setScale(float l, float t, float r, float b) override { image_.setScale(l, t, r, b); }
-    void line(float x1, float y1, float x2, float y2, Rgb c) override { image_.line(x1, y1, x2, y2, c); }
-    void circle(float x, float y, float radius, Rgb c) override { image_.circle(x, y, radius, c); }
-    void point(float x, float y, Rgb c) override { image_.point(x, y, c); }
+    void clear() override { drawn_.clear(); }
+    void setScale(float l, float t, float r, float b) override { drawn_.setScale(l, t, r, b); }
+    void line(float x1, float y1, float x2, float y2, Rgb c) override { drawn_.line(x1, y1, x2, y2, c); }
+    void circle(float x, float y, float radius, Rgb c) override { drawn_.circle(x, y, radius, c); }
+    void point(float x, float y, Rgb c) override { drawn_.point(x, y, c); }
     void print(float x, float y, std::string_view text) override {
         text_.print(x, y, text);
-        image_.print(x, y, text);
+        drawn_.print(x, y, text);
     }
-    void dots(std::span<const Dot> run) override { image_.dots(run); }
+    void dots(std::span<const Dot> run) override { drawn_.dots(run); }
 
 private:
-    Canvas& image_;
+    Canvas& drawn_;
     TextCanvas& text_;
+};
+
+// A picture of the script: the texts printed on it go to the output as they come, and with
+// pictures that are drawn, everything goes to them as well.
+class ScriptPicture final : public Picture {
+public:
+    ScriptPicture(std::ostream& out, std::string_view name, Picture* drawn)
+        : text_(out, name), drawn_(drawn) {
+        if (drawn_) shownBase_.emplace(drawn_->base(), text_);
+    }
+
+    Canvas& base() override { return shownBase_ ? static_cast<Canvas&>(*shownBase_) : text_; }
+    Canvas& track() override { return drawn_ ? drawn_->track() : blank_; }
+    Canvas& newBodies() override { return drawn_ ? drawn_->newBodies() : blank_; }
+    void keepBodies() override {
+        if (drawn_) drawn_->keepBodies();
+    }
+    void clear() override {
+        if (drawn_) drawn_->clear();
+    }
+
+private:
+    TextCanvas text_;
+    BlankCanvas blank_;
+    Picture* drawn_;
+    std::optional<ShownCanvas> shownBase_;
 };
 
 } // namespace
 
 class BatchRunner::Surfaces {
 public:
-    Surfaces(std::ostream& out, PictureFiles* pictures) : text1(out, "picture1"), text2(out, "picture2") {
-        if (pictures) {
-            shown1.emplace(pictures->picture(1), text1);
-            shown2.emplace(pictures->picture(2), text2);
-        }
-    }
-    Canvas& picture1() { return shown1 ? static_cast<Canvas&>(*shown1) : text1; }
-    Canvas& picture2() { return shown2 ? static_cast<Canvas&>(*shown2) : text2; }
+    Surfaces(std::ostream& out, PictureFiles* pictures)
+        : picture1(out, "picture1", pictures ? &pictures->picture(1) : nullptr),
+          picture2(out, "picture2", pictures ? &pictures->picture(2) : nullptr) {}
 
-private:
-    TextCanvas text1, text2;
-    std::optional<ShownCanvas> shown1, shown2;
+    ScriptPicture picture1, picture2;
 };
 
 class BatchRunner::Platform final : public MessageHost {
@@ -102,7 +121,7 @@ BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings,
     : out_(out), pictures_(std::move(pictures)), surfaces_(std::make_unique<Surfaces>(out, pictures_.get())),
       platform_(std::make_unique<Platform>(*this)) {
     experiment_ = std::make_unique<Experiment>(
-        record_, track_, form_, Experiment::Surfaces{surfaces_->picture1(), surfaces_->picture2()},
+        record_, track_, form_, Experiment::Surfaces{surfaces_->picture1, surfaces_->picture2},
         Experiment::Platform{*platform_, platform_->clock}, std::move(settings));
     experiment_->Form_Load();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/canvas.h"
+#include "view/picture.h"
 
 #include <memory>
 #include <string>
@@ -14,8 +14,8 @@ public:
     virtual ~PictureFiles() = default;
 
     // Picture 1 (the trajectories) or 2 (the time graph).
-    virtual Canvas& picture(int number) = 0;
-    // Picture `number` as it stands, as the bytes of a PNG file.
+    virtual Picture& picture(int number) = 0;
+    // Picture `number` as it stands, its three layers composed, as the bytes of a PNG file.
     virtual std::string png(int number) = 0;
 };
 

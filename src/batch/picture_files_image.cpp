@@ -3,9 +3,10 @@
 
 #include "picture_files.h"
 
-#include "view/image_canvas.h"
+#include "view/picture_image.h"
 #include "view/picture_size.h"
 #include "view/png_file.h"
+#include "view/recorded_picture.h"
 
 #include <QGuiApplication>
 
@@ -36,20 +37,22 @@ public:
         if (!qtMessages) qtMessages = qInstallMessageHandler(withoutRuntimeFolderNotice);
         if (!QCoreApplication::instance())
             application_ = std::make_unique<QGuiApplication>(argc_, argv_.data());
-        pictures_[0] = std::make_unique<ImageCanvas>(sizeOf(kPicture1Size), 1.0);
-        pictures_[1] = std::make_unique<ImageCanvas>(sizeOf(kPicture2Size), 1.0);
     }
 
-    Canvas& picture(int number) override { return *pictures_.at(number - 1); }
+    Picture& picture(int number) override { return pictures_.at(number - 1); }
 
-    std::string png(int number) override { return PngData(pictures_.at(number - 1)->image()); }
+    std::string png(int number) override {
+        PictureImage image(sizeOf(number == 1 ? kPicture1Size : kPicture2Size), 1.0);
+        image.update(pictures_.at(number - 1));
+        return PngData(image.canvas().image());
+    }
 
 private:
     int argc_ = 3;
     std::array<char*, 4> argv_{const_cast<char*>("kvor3m-batch"), const_cast<char*>("-platform"),
                                const_cast<char*>("offscreen"), nullptr};
     std::unique_ptr<QGuiApplication> application_;
-    std::array<std::unique_ptr<ImageCanvas>, 2> pictures_;
+    std::array<RecordedPicture, 2> pictures_;
 };
 
 } // namespace

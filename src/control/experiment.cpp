@@ -40,9 +40,12 @@ void Experiment::ClearPictures() {
     fp::Checked([this] {
         surfaces_.picture1.clear();
         surfaces_.picture2.clear();
-        PrepareTrajectoryView(surfaces_.picture1);
-        PrepareTimeGraphView(surfaces_.picture2);
+        PrepareTrajectoryView(surfaces_.picture1.base());
+        PrepareTimeGraphView(surfaces_.picture2.base());
     });
+    // The next screen update plots the stored track again, whole; the curves of the time graph
+    // are gone for good.
+    track_.plotted = 0;
 }
 
 void Experiment::Command5_Click() {
@@ -65,15 +68,17 @@ void Experiment::Command7_Click() {
         },
         reading);
     if (!drawable) return;
-    Pen pen(surfaces_.picture1);
+    Pen pen(surfaces_.picture1.base());
     DrawBodies(r_, track_.rod, pen, option1, option2);
 }
 
 void Experiment::Option1_Click() {
+    ShowLastUpdate();
     kvor::Option1_Click(form_, settings_.decimalSeparator);
 }
 
 void Experiment::Option2_Click() {
+    ShowLastUpdate();
     kvor::Option2_Click(form_, settings_.decimalSeparator);
 }
 

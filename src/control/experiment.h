@@ -9,7 +9,7 @@
 #include "input_reader.h"
 #include "output/data_series.h"
 #include "run_end.h"
-#include "view/canvas.h"
+#include "view/picture.h"
 #include "view/track_store.h"
 
 #include <filesystem>
@@ -57,8 +57,8 @@ struct RunEvent {
 class Experiment {
 public:
     struct Surfaces {
-        Canvas& picture1; // the trajectory picture
-        Canvas& picture2; // the time graph
+        Picture& picture1; // the trajectory picture
+        Picture& picture2; // the time graph
     };
     struct Platform {
         MessageHost& messages;
@@ -89,6 +89,15 @@ public:
     void AnswerEqQuestion(bool yes);
     // Ends the run without another step or a message: the window is gone.
     void EndRun();
+
+    // Whether a screen update writes the panel's texts (by default) or only computes its values,
+    // for a driver that shows some of the updates only: it then calls ShowLastUpdate whenever it
+    // shows one, and at the end of a run. The data record, the series and the pictures' layers
+    // are made at every update all the same.
+    void setPanelAtEveryUpdate(bool every) { panelAtEveryUpdate_ = every; }
+    // Writes the panel's texts of the last screen update when that update left them unwritten.
+    // The commands that write into boxes call it first, so that it never writes over them.
+    void ShowLastUpdate();
 
     bool running() const { return running_; }
     // One row per screen update since the last successful Start or Reverse.
@@ -134,6 +143,9 @@ private:
     bool running_ = false;
     bool endRun_ = false;     // a command during the run asked to end it
     bool finishStep_ = false; // the step at which the question about Eq was answered Yes is to be counted
+    bool panelAtEveryUpdate_ = true;
+    bool panelBehind_ = false; // the texts of lastUpdate_ are still to be written
+    ModelRecord lastUpdate_;
 };
 
 // A command's own work on the model's numbers, with fresh floating-point flags. A fault in it, of

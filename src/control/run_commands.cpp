@@ -23,6 +23,7 @@ void Experiment::Command10_Click() {
 }
 
 void Experiment::Command11_Click() {
+    ShowLastUpdate();
     ContinueRun(ReverseExperiment());
 }
 
@@ -68,9 +69,9 @@ bool Experiment::ReverseExperiment() {
         r.Alfa = 3.14159 / 2;
     });
     if (!reversed) return false;
-    // The reversal point starts the new track, so that the first update erases the vectors and
-    // bodies drawn there. Before any start no scale has been read and there is no point to place:
-    // the new track then keeps the old point 0, and the reversal runs all the same.
+    // The reversal point starts the new track; the bodies go on from there. Before any start no
+    // scale has been read and there is no point to place: the new track then keeps the old point
+    // 0, and the reversal runs all the same.
     try {
         StoreStartPoint(r, track_);
     } catch (const ArithmeticFault&) {

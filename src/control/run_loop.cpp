@@ -1,4 +1,5 @@
 #include "core/integration_step.h"
+#include "core/vector_state.h"
 #include "experiment.h"
 #include "messages.h"
 #include "output/data_record.h"
@@ -73,6 +74,7 @@ void Experiment::AnswerEqQuestion(bool yes) {
 // are made in plain doubles when nothing on the way needs a check, and one by one, checked,
 // otherwise. A step stopped at the question about Eq and answered Yes is counted first.
 StepEnd Experiment::StepsToScreenUpdate() {
+    ForgetUpperVectorState();
     if (finishStep_) {
         finishStep_ = false;
         const StepEnd end = FinishStep(r_);
@@ -140,10 +142,27 @@ void Experiment::ScreenUpdateAndRecord() {
     graphs.VY2 = form_.isChecked(Check6);
     graphs.w1 = form_.isChecked(Check7);
     graphs.w2 = form_.isChecked(Check8);
-    PlotTimeGraphPoints(r, surfaces_.picture2, graphs);
-    RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    PlotTimeGraphPoints(r, surfaces_.picture2.track(), graphs);
+    UpdatePanelValues(r);
+    if (panelAtEveryUpdate_ || !PanelBalanceShowable(r)) {
+        // A balance that cannot be shown ends the run where the refresh reaches it, at every pace.
+        ShowLastUpdate();
+        RefreshPanel(r, form_, settings_.decimalSeparator, platform_.clock.seconds());
+    } else {
+        // Only the numbers, kept for when the update is shown.
+        static_cast<BasicModelRecord<real>&>(lastUpdate_) = r;
+        panelBehind_ = true;
+    }
     series_.append(r);
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
+}
+
+void Experiment::ShowLastUpdate() {
+    if (!panelBehind_) return;
+    panelBehind_ = false;
+    // Called between two advances too, when the flags hold the window's arithmetic, not ours.
+    fp::clearFaults();
+    RefreshPanel(lastUpdate_, form_, settings_.decimalSeparator, platform_.clock.seconds());
 }
 
 } // namespace kvor

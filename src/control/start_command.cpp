@@ -12,6 +12,7 @@
 namespace kvor {
 
 void Experiment::Command1_Click() {
+    ShowLastUpdate();
     ContinueRun(StartExperiment());
 }
 
@@ -62,8 +63,9 @@ void Experiment::StartState() {
             WriteNumber(Text65, r_.AlfaDeg);
             break;
         case StartStage::StartPoint:
+            // The bodies of the last run stay where it left them, under the new track.
+            surfaces_.picture1.keepBodies();
             StoreStartPoint(r_, track_);
-            StoreDrawnVelocities(r_, track_);
             break;
         }
     });
@@ -85,7 +87,7 @@ void Experiment::ShowEnergyAndMomentum() {
 void Experiment::PrintEndImpactSolution() {
     const EndImpact s = EndImpactSolution(r_);
     const char sep = settings_.decimalSeparator;
-    Pen pen(surfaces_.picture1);
+    Pen pen(surfaces_.picture1.base());
     const auto printPair = [&](double y, std::string_view label, double a, double b) {
         std::string line = " ";
         line.append(label).append("= ");

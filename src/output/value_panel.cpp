@@ -6,6 +6,7 @@
 #include "core/fp_exceptions.h"
 #include "core/number_text.h"
 
+#include <cmath>
 #include <string>
 
 namespace kvor {
@@ -33,12 +34,22 @@ private:
 
 } // namespace
 
-void RefreshPanel(ModelRecord& r, Form& form, char decimalSeparator, double now) {
+void UpdatePanelValues(ModelRecord& r) {
     fp::Checked([&] {
         UpdateDisplayAngles(r);
         KineticEnergyAndMomentum(r);
     });
+}
 
+bool PanelBalanceShowable(const ModelRecord& r) {
+    fp::clearFaults();
+    const double balance = EnergyBalance(r);
+    const bool showable = std::isfinite(balance) && !fp::faultRaised();
+    fp::clearFaults();
+    return showable;
+}
+
+void RefreshPanel(const ModelRecord& r, Form& form, char decimalSeparator, double now) {
     // Whatever a check box selects, the default is written first and the alternative overwrites
     // it in the same refresh.
     PanelWriter panel(form, decimalSeparator);

@@ -10,7 +10,7 @@ constexpr int kFrameWidth = 1;
 }
 
 CanvasWidget::CanvasWidget(QSize size, double devicePixelRatio, QWidget* parent)
-    : QFrame(parent), canvas_(size - QSize(2 * kFrameWidth, 2 * kFrameWidth), devicePixelRatio) {
+    : QFrame(parent), image_(size - QSize(2 * kFrameWidth, 2 * kFrameWidth), devicePixelRatio) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(kFrameWidth);
     setFixedSize(size);
@@ -19,7 +19,7 @@ CanvasWidget::CanvasWidget(QSize size, double devicePixelRatio, QWidget* parent)
 }
 
 void CanvasWidget::showChanges() {
-    const QRect changed = canvas_.takeChangedArea();
+    const QRect changed = image_.update(picture_);
     if (!changed.isEmpty()) update(changed.translated(contentsRect().topLeft()));
 }
 
@@ -27,7 +27,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(contentsRect().topLeft(), canvas_.image());
+    painter.drawImage(contentsRect().topLeft(), image_.canvas().image());
 }
 
 } // namespace kvor::ui

@@ -1,30 +1,34 @@
 #pragma once
 
-#include "view/image_canvas.h"
+#include "view/picture_image.h"
+#include "view/recorded_picture.h"
 
 #include <QFrame>
 
 namespace kvor::ui {
 
-// One of the window's two pictures: a thin frame around an ImageCanvas. The image is the
-// picture; painting only copies the changed part of it to the screen, so what is drawn stays
-// when the window is covered and uncovered.
+// One of the window's two pictures: a thin frame around the image of a picture in layers. The
+// engine draws into the layers; showChanges brings the image up to date with them, and painting
+// only copies the changed part of the image to the screen, so what is drawn stays when the window
+// is covered and uncovered.
 class CanvasWidget final : public QFrame {
 public:
     // `size` is the whole control, frame included; the image fills the inside.
     CanvasWidget(QSize size, double devicePixelRatio, QWidget* parent);
 
-    ImageCanvas& canvas() { return canvas_; }
-    const ImageCanvas& canvas() const { return canvas_; }
+    Picture& picture() { return picture_; }
+    // The picture as last shown: the image that is saved and copied.
+    const ImageCanvas& canvas() const { return image_.canvas(); }
 
-    // Schedules a repaint of what was drawn since the last call.
+    // Brings the image up to date with the layers and schedules a repaint of what changed.
     void showChanges();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ImageCanvas canvas_;
+    RecordedPicture picture_;
+    PictureImage image_;
 };
 
 } // namespace kvor::ui

@@ -84,12 +84,13 @@ MainWindow::MainWindow(MessageHost* messages)
     setInitialState();
     createStatusBar();
     experiment_ = std::make_unique<Experiment>(
-        record_, track_, *this, Experiment::Surfaces{picture1_->canvas(), picture2_->canvas()},
+        record_, track_, *this, Experiment::Surfaces{picture1_->picture(), picture2_->picture()},
         Experiment::Platform{messages_, clock_}, ExperimentSettings{localeDecimalSeparator(), {}});
     runTimer_.drive(*experiment_);
     connect(&runTimer_, &RunTimer::runEnded, this, &MainWindow::runEnded);
     useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
+    showPictureChanges();
     actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_);
     connectActions();
     connectExperimentActions();
@@ -316,6 +317,7 @@ QString MainWindow::dataFile() const {
 }
 
 void MainWindow::showPictureChanges() {
+    experiment_->ShowLastUpdate();
     picture1_->showChanges();
     picture2_->showChanges();
 }

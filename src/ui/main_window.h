@@ -70,7 +70,8 @@ public:
     // reported with its path and the system's reason, and nothing else changes.
     void exportTo(Export what, const QString& file);
 
-    // Repaints what the engine drew on the pictures since the last time.
+    // Brings the panel and the pictures up to date with the last screen update and repaints what
+    // the engine drew on the pictures since the last time.
     void showPictureChanges();
 
     // The data file of this window: where records go when "Запись" is ticked, named by its

@@ -4,8 +4,8 @@ namespace kvor::ui {
 
 namespace {
 
-// At "Без задержки" the run advances as fast as the event loop turns, and the pictures are
-// repainted no more often than a screen shows them.
+// At "Без задержки" the run advances as fast as the event loop turns, and the panel and the
+// pictures are brought up to date no more often than a screen shows them.
 constexpr std::chrono::milliseconds kRepaintInterval{16};
 
 } // namespace
@@ -40,6 +40,8 @@ void RunTimer::end() {
 // on from the step at which it was asked, without a turn of the event loop between.
 void RunTimer::advance() {
     if (holds_ > 0 || !experiment_->running()) return;
+    // An update that is not shown leaves the panel's texts to the next one that is.
+    experiment_->setPanelAtEveryUpdate(pacer_.pace() != Pace::Max);
     RunEvent event = experiment_->Advance();
     while (event.kind == RunEvent::Kind::Question) {
         experiment_->AnswerEqQuestion(askYesNo(event.text));

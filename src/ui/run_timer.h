@@ -24,7 +24,8 @@ class RunTimer final : public QObject, public MessageHost {
     Q_OBJECT
 
 public:
-    // `boxes` shows the message boxes; `showPictures` repaints what the run drew.
+    // `boxes` shows the message boxes; `showPictures` brings the panel and the pictures up to date
+    // with the last screen update and repaints them.
     RunTimer(MessageHost& boxes, const ModelRecord& record, std::function<void()> showPictures);
 
     // The experiment whose runs are advanced; set once, before the first command.

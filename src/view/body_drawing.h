@@ -10,8 +10,7 @@ namespace kvor {
 // angle phi2 with the vertical (counter-clockwise positive), in picture units.
 void ComputeRodOutline(const ModelRecord& r, RodOutline& rod);
 
-// The four sides of the outline, 1-3, 2-4, 1-2, 3-4: in the rod's colour, or in the erase colour
-// over the same pixels.
+// The four sides of the outline, 1-3, 2-4, 1-2, 3-4, in `colour`.
 void DrawRodOutline(Pen& pen, const RodOutline& rod, Rgb colour);
 
 // What Show bodies draws at the start position: both velocity vectors in the bodies' colours,

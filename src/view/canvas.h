@@ -12,19 +12,15 @@ struct Rgb {
     friend constexpr bool operator==(Rgb, Rgb) = default;
 };
 
-// A dot at a point in user coordinates, as point() sets it. It has no padding, so that a surface
-// can compare runs of dots byte for byte.
+// A dot at a point in user coordinates, as point() sets it.
 struct Dot {
     float x = 0, y = 0;
     Rgb colour;
-    std::uint8_t unused = 0;
 };
-static_assert(sizeof(Dot) == 12);
 
 // A drawing surface that keeps what is drawn on it until it is cleared. It draws in user
 // coordinates set by the values at its top-left and bottom-right corners; coordinates arrive in
-// single precision, already checked to be finite. Shapes are not antialiased, so drawing a shape
-// again in another colour covers exactly the pixels it drew.
+// single precision, already checked to be finite. Shapes are not antialiased.
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -37,8 +33,7 @@ public:
     // Prints a text whose top-left corner is at (x, y), in the surface's text colour and font.
     virtual void print(float x, float y, std::string_view text) = 0;
 
-    // Sets a run of dots in order, each as point() would, over whatever is drawn. A surface may
-    // do it faster than one dot at a time, as long as the picture afterwards is the same.
+    // Sets a run of dots in order, each as point() would, over whatever is drawn.
     virtual void dots(std::span<const Dot> run);
 };
 

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace kvor {
 
@@ -17,9 +16,6 @@ constexpr std::uint32_t kWhite = 0xffffffffu;
 constexpr std::uint32_t packed(Rgb c) {
     return 0xff000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | std::uint32_t{c.b};
 }
-
-// No dot at a pixel: no packed colour is 0, since they are all opaque.
-constexpr std::uint32_t kNoDot = 0;
 
 // Above this radius (device pixels) a circle is found column by column and row by row over the
 // picture instead of walking its whole circumference, which may be astronomically long.
@@ -71,8 +67,7 @@ ImageCanvas::ImageCanvas(QSize logicalSize, double devicePixelRatio)
              QImage::Format_RGB32),
       width_(image_.width()), height_(image_.height()),
       dot_(std::max(1, static_cast<int>(std::lround(devicePixelRatio)))),
-      bits_(reinterpret_cast<std::uint32_t*>(image_.bits())), stride_(image_.bytesPerLine() / 4),
-      touched_(static_cast<std::size_t>(width_) * height_), dotColour_(touched_.size(), kNoDot) {
+      bits_(reinterpret_cast<std::uint32_t*>(image_.bits())), stride_(image_.bytesPerLine() / 4) {
     image_.setDevicePixelRatio(devicePixelRatio);
     image_.fill(kWhite);
     // The condensed face of the window's boxes, which has Cyrillic, a pixel smaller than captions.
@@ -87,10 +82,6 @@ ImageCanvas::ImageCanvas(QSize logicalSize, double devicePixelRatio)
 
 void ImageCanvas::clear() {
     image_.fill(kWhite);
-    // Every pixel may have lost a dot; the next run sets all of them again.
-    clearedSinceDots_ = true;
-    for (const int i : touchedList_) touched_[i] = 0;
-    touchedList_.clear();
     markChanged(0, 0, std::max(width_, height_));
 }
 
@@ -110,21 +101,14 @@ void ImageCanvas::markChanged(int x, int y, int size) {
 }
 
 // Sets one dot (a logical pixel) whose top-left device pixel is (x, y), as far as it lies on the
-// picture, and remembers the pixels for the next run of dots.
+// picture.
 void ImageCanvas::stamp(int x, int y, std::uint32_t colour) {
     const int x0 = std::max(x, 0), x1 = std::min(x + dot_, width_);
     const int y0 = std::max(y, 0), y1 = std::min(y + dot_, height_);
     if (x0 >= x1 || y0 >= y1) return;
     for (int row = y0; row < y1; ++row) {
         std::uint32_t* line = bits_ + static_cast<std::ptrdiff_t>(row) * stride_;
-        for (int col = x0; col < x1; ++col) {
-            line[col] = colour;
-            const int index = row * width_ + col;
-            if (!touched_[index]) {
-                touched_[index] = 1;
-                touchedList_.push_back(index);
-            }
-        }
+        std::fill(line + x0, line + x1, colour);
     }
     markChanged(x0, y0, dot_);
 }
@@ -233,7 +217,6 @@ void ImageCanvas::print(float x, float y, std::string_view text) {
     painter.drawText(topLeft + QPointF(0, metrics.ascent()), s);
     painter.end();
 
-    // Every pixel under the text counts as drawn over.
     const QRect box = QRectF(topLeft, QSizeF(metrics.horizontalAdvance(s) + 2, metrics.height() + 1))
                           .toAlignedRect()
                           .intersected(QRect(QPoint(0, 0), logicalSize_));
@@ -241,78 +224,8 @@ void ImageCanvas::print(float x, float y, std::string_view text) {
     const int left = static_cast<int>(box.left() * ratio), top = static_cast<int>(box.top() * ratio);
     const int right = std::min(width_, static_cast<int>(std::ceil((box.right() + 1) * ratio)));
     const int bottom = std::min(height_, static_cast<int>(std::ceil((box.bottom() + 1) * ratio)));
-    for (int row = top; row < bottom; ++row)
-        for (int col = left; col < right; ++col) {
-            const int index = row * width_ + col;
-            if (!touched_[index]) {
-                touched_[index] = 1;
-                touchedList_.push_back(index);
-            }
-        }
     markChanged(left, top, 1);
     markChanged(right - 1, bottom - 1, 1);
-}
-
-// A dot of the run: set in the picture and noted in the map, as the newest dot at its pixels.
-void ImageCanvas::plotDot(const Dot& dot) {
-    const double px = toDeviceX(dot.x), py = toDeviceY(dot.y);
-    if (!(px >= -dot_ && px <= width_ && py >= -dot_ && py <= height_)) return;
-    const int left = nearest(px), top = nearest(py);
-    const int x0 = std::max(left, 0), x1 = std::min(left + dot_, width_);
-    const int y0 = std::max(top, 0), y1 = std::min(top + dot_, height_);
-    if (x0 >= x1 || y0 >= y1) return;
-    const std::uint32_t c = packed(dot.colour);
-    for (int row = y0; row < y1; ++row)
-        for (int col = x0; col < x1; ++col) {
-            bits_[static_cast<std::ptrdiff_t>(row) * stride_ + col] = c;
-            const int index = row * width_ + col;
-            if (dotColour_[index] == kNoDot) dotPixels_.push_back(index);
-            dotColour_[index] = c;
-        }
-    markChanged(x0, y0, dot_);
-}
-
-void ImageCanvas::forgetDots() {
-    for (const int i : dotPixels_) dotColour_[i] = kNoDot;
-    dotPixels_.clear();
-    run_.clear();
-}
-
-// The dots that drawing since the last run may have covered come back.
-void ImageCanvas::restoreDotPixels() {
-    const auto restore = [&](int index) {
-        const std::uint32_t colour = dotColour_[index];
-        if (colour == kNoDot) return;
-        const int row = index / width_, col = index % width_;
-        bits_[static_cast<std::ptrdiff_t>(row) * stride_ + col] = colour;
-        markChanged(col, row, 1);
-    };
-    if (clearedSinceDots_) {
-        for (const int i : dotPixels_) restore(i);
-    } else {
-        for (const int i : touchedList_) restore(i);
-    }
-}
-
-void ImageCanvas::dots(std::span<const Dot> run) {
-    // A run that begins with every dot of the last one, at the same scale, continues it: the map
-    // tells what setting the dots so far leaves. Any other run is mapped afresh from its first dot.
-    // Compared byte for byte: the same bytes are the same dots (a zero of the other sign only
-    // costs a fresh map).
-    const bool continues = runScale_ == scale_ && run.size() >= run_.size() &&
-                           std::memcmp(run_.data(), run.data(), run_.size() * sizeof(Dot)) == 0;
-    if (!continues) {
-        forgetDots();
-        runScale_ = scale_;
-    } else {
-        restoreDotPixels();
-    }
-    for (const Dot& dot : run.subspan(run_.size())) plotDot(dot);
-    run_.insert(run_.end(), run.begin() + static_cast<std::ptrdiff_t>(run_.size()), run.end());
-
-    for (const int i : touchedList_) touched_[i] = 0;
-    touchedList_.clear();
-    clearedSinceDots_ = false;
 }
 
 Rgb ImageCanvas::pixel(int x, int y) const {
@@ -333,6 +246,21 @@ QRect ImageCanvas::takeChangedArea() {
     changedRight_ = -1;
     changedBottom_ = -1;
     return area;
+}
+
+void ImageCanvas::copyArea(const ImageCanvas& source, const QRect& area) {
+    const double ratio = image_.devicePixelRatio();
+    const int left = std::max(0, static_cast<int>(std::floor(area.left() * ratio)));
+    const int top = std::max(0, static_cast<int>(std::floor(area.top() * ratio)));
+    const int right = std::min(width_, static_cast<int>(std::ceil((area.right() + 1) * ratio)));
+    const int bottom = std::min(height_, static_cast<int>(std::ceil((area.bottom() + 1) * ratio)));
+    if (left >= right || top >= bottom) return;
+    for (int row = top; row < bottom; ++row) {
+        const std::uint32_t* from = source.bits_ + static_cast<std::ptrdiff_t>(row) * source.stride_;
+        std::copy(from + left, from + right, bits_ + static_cast<std::ptrdiff_t>(row) * stride_ + left);
+    }
+    markChanged(left, top, 1);
+    markChanged(right - 1, bottom - 1, 1);
 }
 
 } // namespace kvor

@@ -8,25 +8,17 @@
 #include <QSize>
 
 #include <cstdint>
-#include <vector>
 
 namespace kvor {
 
 // A picture kept in an image: white until something is drawn, and it keeps what is drawn until it
-// is cleared. Lines, circles and points are rasterised here, without antialiasing, so that the
-// same shape drawn again in another colour covers exactly the same pixels: that is how the
-// trajectory view erases. The image has the device pixel ratio of the screen; a point is one
-// logical pixel and lines are as thick as one, so the picture stays crisp on any screen.
+// is cleared. Lines, circles and points are rasterised here, without antialiasing. The image has
+// the device pixel ratio of the screen; a point is one logical pixel and lines are as thick as
+// one, so the picture stays crisp on any screen.
 //
 // User coordinates map the corner values to the centres of the corner pixels, so lines on the
 // edges of the user rectangle are visible. Coordinates far outside the picture are clipped in
 // floating point before anything becomes an integer, so 1e30 draws nothing and costs nothing.
-//
-// The trajectory view re-plots its whole track as a run of dots at every update, the run of the
-// last update with the new dots after it. For a run that continues the one before (at the same
-// scale), this canvas keeps a map of the newest dot colour at each pixel of the run and of the
-// pixels drawn over since, and sets only those again plus the new dots: the picture is the one
-// that setting every dot leaves, at a cost that grows only a little with the length of the run.
 class ImageCanvas : public Canvas {
 public:
     ImageCanvas(QSize logicalSize, double devicePixelRatio);
@@ -37,7 +29,6 @@ public:
     void circle(float x, float y, float radius, Rgb colour) override;
     void point(float x, float y, Rgb colour) override;
     void print(float x, float y, std::string_view text) override;
-    void dots(std::span<const Dot> run) override;
 
     // The font of printed text (by default the face and size of the window's boxes); the text
     // colour is a fixed dark grey-black.
@@ -49,13 +40,14 @@ public:
     Rgb pixel(int x, int y) const;
     // The part of the picture changed since the last call, in logical pixels.
     QRect takeChangedArea();
+    // Copies the pixels of `area` (logical pixels) from a canvas of the same size.
+    void copyArea(const ImageCanvas& source, const QRect& area);
 
     static constexpr Rgb kTextColour{0, 0, 0};
 
 private:
     struct Scale {
         double left = 0, top = 0, perUnitX = 1, perUnitY = 1;
-        friend bool operator==(const Scale&, const Scale&) = default;
     };
 
     double toDeviceX(float x) const { return (static_cast<double>(x) - scale_.left) * scale_.perUnitX; }
@@ -64,9 +56,6 @@ private:
     void markChanged(int x, int y, int size);
     void midpointCircle(int cx, int cy, int radius, std::uint32_t colour);
     void scannedCircle(double cx, double cy, double radius, std::uint32_t colour);
-    void plotDot(const Dot& dot);
-    void restoreDotPixels();
-    void forgetDots();
 
     QSize logicalSize_;
     QImage image_;
@@ -76,18 +65,6 @@ private:
     int stride_;
     QFont font_;
     Scale scale_;
-
-    // Pixels changed by drawing since the last run of dots (every pixel after a clear).
-    std::vector<std::uint8_t> touched_;
-    std::vector<int> touchedList_;
-    bool clearedSinceDots_ = false;
-
-    // The last run of dots, the scale it was set at, and at each pixel the colour of the newest
-    // of its dots there (0 for none).
-    std::vector<Dot> run_;
-    Scale runScale_;
-    std::vector<std::uint32_t> dotColour_;
-    std::vector<int> dotPixels_;
 
     int changedLeft_, changedTop_, changedRight_, changedBottom_;
 };

@@ -14,9 +14,9 @@ struct RodOutline {
     real RodX1, RodY1, RodX2, RodY2, RodX3, RodY3, RodX4, RodY4;
 };
 
-// The points of the trajectory picture and what is needed to erase the shapes of the last
-// update. Points are stored already divided by Mx, in picture units, so that a later change of
-// scale does not move them. Index 0 is the start position; updates append 1, 2, 3, ...
+// The points of the trajectory picture. Points are stored already divided by Mx, in picture
+// units, so that a later change of scale does not move them. Index 0 is the start position;
+// updates append 1, 2, 3, ...
 struct TrackStore {
     // The run ends once more than 2220 points are stored, so index 2221 is the highest written.
     static constexpr Long kCapacity = 2222;
@@ -26,15 +26,13 @@ struct TrackStore {
     std::vector<real> TrY1 = std::vector<real>(kCapacity);
     std::vector<real> TrY2 = std::vector<real>(kCapacity);
 
-    // The velocities (m/s) with which the vectors now on the picture were drawn.
-    real VX1Prev, VY1Prev, VX2Prev, VY2Prev;
+    // The rod outline of the current state.
+    RodOutline rod;
 
-    // The rod outline of the current state, and the one now on the picture.
-    RodOutline rod, rodDrawn;
-
-    // The dots of the points known to fit the single-precision coordinates of a picture, from
-    // point 1 on, body 1 before body 2 at each point: the track as the picture re-plots it.
-    std::vector<Dot> dots;
+    // Points 1 to `plotted` have their dots in the picture's track layer: the next update adds
+    // the dots of the points after them. A clear of the pictures sets it to 0, so that the track
+    // is plotted again whole.
+    Long plotted = 0;
 };
 
 // The colours of the two bodies' tracks.

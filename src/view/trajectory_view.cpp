@@ -4,7 +4,6 @@
 #include "pen.h"
 
 #include <algorithm>
-#include <cstddef>
 
 namespace kvor {
 
@@ -24,38 +23,18 @@ void storePoint(const ModelRecord& r, TrackStore& track, Long index) {
     track.TrY2[index] = r.Y2 / r.Mx;
 }
 
-// The shapes of the last update, drawn at point p with the velocities and the rod outline they
-// were drawn with, in the erase colour. Radii use the current scales.
-void eraseLastShapes(const ModelRecord& r, TrackStore& track, Pen& pen, Long p, bool option2Selected) {
-    const double x1 = track.TrX1[p], y1 = track.TrY1[p], x2 = track.TrX2[p], y2 = track.TrY2[p];
-    pen.line(x1, y1, x1 + track.VX1Prev / r.Mv, y1 + track.VY1Prev / r.Mv, kEraseColour);
-    pen.line(x2, y2, x2 + track.VX2Prev / r.Mv, y2 + track.VY2Prev / r.Mv, kEraseColour);
-    StoreDrawnVelocities(r, track);
-
-    pen.circle(x1, y1, r.D1 / r.Mx / 2, kEraseColour);
-    pen.circle(x1, y1, kCentreMarkRadius, kEraseColour);
-    pen.circle(x2, y2, kCentreMarkRadius, kEraseColour);
-    if (option2Selected) {
-        DrawRodOutline(pen, track.rodDrawn, kEraseColour);
-    } else {
-        pen.circle(x2, y2, r.D2 / r.Mx / 2, kEraseColour);
+// The dots of the points after the last one plotted, up to NT, each point as its two dots,
+// checked to fit a picture's coordinates.
+void plotNewPoints(TrackStore& track, Pen& pen, Long nt) {
+    for (Long i = track.plotted + 1; i <= nt; ++i) {
+        const Dot dots[] = {{ToSingle(track.TrX1[i]), ToSingle(track.TrY1[i]), kBody1Colour},
+                            {ToSingle(track.TrX2[i]), ToSingle(track.TrY2[i]), kBody2Colour}};
+        pen.dots(dots);
+        track.plotted = i;
     }
 }
 
-// Every dot of points 1 to NT is set again, so that dots hit by the erasing come back. Each point
-// becomes its two dots once, checked to fit a picture's coordinates; the surface then re-plots the
-// run as it sees fit.
-void replotTrack(TrackStore& track, Pen& pen, Long nt) {
-    for (auto i = static_cast<Long>(track.dots.size() / 2) + 1; i <= nt; ++i) {
-        const Dot body1{ToSingle(track.TrX1[i]), ToSingle(track.TrY1[i]), kBody1Colour};
-        const Dot body2{ToSingle(track.TrX2[i]), ToSingle(track.TrY2[i]), kBody2Colour};
-        track.dots.push_back(body1);
-        track.dots.push_back(body2);
-    }
-    pen.dots(track.dots);
-}
-
-void drawCurrentShapes(const ModelRecord& r, TrackStore& track, Pen& pen, bool option2Selected) {
+void drawCurrentShapes(const ModelRecord& r, const TrackStore& track, Pen& pen, bool option2Selected) {
     const double x1 = r.X1 / r.Mx, y1 = r.Y1 / r.Mx, x2 = r.X2 / r.Mx, y2 = r.Y2 / r.Mx;
     pen.line(x1, y1, x1 + r.VX1 / r.Mv, y1 + r.VY1 / r.Mv, kVelocity1Colour);
     pen.line(x2, y2, x2 + r.VX2 / r.Mv, y2 + r.VY2 / r.Mv, kVelocity2Colour);
@@ -64,7 +43,6 @@ void drawCurrentShapes(const ModelRecord& r, TrackStore& track, Pen& pen, bool o
     pen.circle(x2, y2, kCentreMarkRadius, kBody2Colour);
     if (option2Selected) {
         DrawRodOutline(pen, track.rod, kBody2Colour);
-        track.rodDrawn = track.rod;
     } else {
         pen.circle(x2, y2, r.D2 / r.Mx / 2, kBody2Colour);
     }
@@ -84,31 +62,24 @@ void PrepareTrajectoryView(Canvas& canvas) {
 }
 
 void StoreStartPoint(const ModelRecord& r, TrackStore& track) {
-    // A new track begins even when its first point cannot be placed: none of the old dots is
-    // re-plotted again, and every new one is checked before it is drawn.
-    track.dots.clear();
+    // A new track begins even when its first point cannot be placed: none of the old points is
+    // plotted again after a clear, and every new one is checked before it is drawn.
+    track.plotted = 0;
     storePoint(r, track, r.NT);
 }
 
-void StoreDrawnVelocities(const ModelRecord& r, TrackStore& track) {
-    track.VX1Prev = r.VX1;
-    track.VY1Prev = r.VY1;
-    track.VX2Prev = r.VX2;
-    track.VY2Prev = r.VY2;
-}
-
-void ScreenUpdate(ModelRecord& r, TrackStore& track, Canvas& canvas, bool option1Selected,
+void ScreenUpdate(ModelRecord& r, TrackStore& track, Picture& picture, bool option1Selected,
                   bool option2Selected) {
-    Pen pen(canvas);
     Increment(r.NT);
     storePoint(r, track, r.NT);
     // A run continued after a start that failed part-way counts its points from 1 again in the
-    // old track: the dots of the points stored again go with them.
-    track.dots.resize(std::min(track.dots.size(), 2 * static_cast<std::size_t>(r.NT - 1)));
+    // old track: the points stored again are plotted again.
+    track.plotted = std::min(track.plotted, r.NT - 1);
     if (!option1Selected) ComputeRodOutline(r, track.rod);
-    eraseLastShapes(r, track, pen, r.NT - 1, option2Selected);
-    replotTrack(track, pen, r.NT);
-    drawCurrentShapes(r, track, pen, option2Selected);
+    Pen trackPen(picture.track());
+    plotNewPoints(track, trackPen, r.NT);
+    Pen bodiesPen(picture.newBodies());
+    drawCurrentShapes(r, track, bodiesPen, option2Selected);
 }
 
 } // namespace kvor

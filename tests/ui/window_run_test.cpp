@@ -91,5 +91,24 @@ TEST_F(WindowRun, NoStepIsMadeUnderAMessageBoxAndAFailedStartEndsTheRun) {
     EXPECT_EQ(w.record().NT, atClick);
 }
 
+// At "Без задержки" the panel's texts wait for the next repaint, but never over a command's own:
+// a Start during the run that fails after writing the masses (the balls put on one spot) leaves
+// them in the panel, as the run ends there without another update.
+TEST_F(WindowRun, APanelLeftForTheRepaintIsWrittenBeforeACommandWritesItsOwn) {
+    QTimer start;
+    start.setInterval(0);
+    QObject::connect(&start, &QTimer::timeout, [&] {
+        if (window.record().NT < 5) return;
+        start.stop();
+        type("Text9", "0");
+        type("Text10", "-1.7071");
+        click("Command1");
+    });
+    start.start();
+    clickAndRun("Command1");
+    EXPECT_EQ(messages.shown, std::vector<std::string>{"Введите правильно данные"});
+    EXPECT_EQ(box("Text39"), "1");
+}
+
 } // namespace
 } // namespace kvor::test

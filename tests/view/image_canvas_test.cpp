@@ -1,5 +1,5 @@
-// The image canvas of the window's pictures: user coordinates onto pixels, erasing by redrawing,
-// clipping, finer pixels on dense screens, the area changed since the last repaint.
+// The image canvas of the window's pictures: user coordinates onto pixels, clipping, finer pixels
+// on dense screens, the area changed since the last repaint.
 
 #include "pixels.h"
 #include "view/image_canvas.h"
@@ -42,25 +42,6 @@ TEST(ImageCanvas, UserCoordinatesOntoPixelsWithYUpwards) {
     ring.circle(0, 0, 1, kBlue); // 29 pixels
     for (const Pixel& p : PixelsOf(ring, kBlue)) EXPECT_NEAR(std::hypot(p.x - 145, p.y - 145), 29, 0.75);
     EXPECT_EQ(ring.pixel(145, 116), kBlue);
-}
-
-// The trajectory view erases a shape by drawing it again near-white: that must cover every pixel
-// the shape set and nothing more, also where a shape is partly off the picture.
-TEST(ImageCanvas, RedrawingAShapeInTheEraseColourCoversExactlyItsPixels) {
-    const auto draw = [](ImageCanvas& canvas, Rgb colour) {
-        canvas.line(-1.6142f, 0, -1.28f, 0.05f, colour);
-        canvas.line(0.3f, -3.4142f, 0.31f, -0.081f, colour);
-        canvas.circle(-1.6142f, 0, 1, colour);
-        canvas.circle(4.9f, 4.9f, 3.3f, colour);
-        canvas.line(-7, 2, 7, 2.5f, colour);
-        canvas.point(-2.5f, 1.5f, colour);
-    };
-    ImageCanvas canvas = TrajectoryCanvas();
-    draw(canvas, kRed);
-    const std::size_t drawn = PixelsOf(canvas, kRed).size();
-    draw(canvas, Rgb{250, 250, 250});
-    EXPECT_EQ(PixelsOf(canvas, Rgb{250, 250, 250}).size(), drawn);
-    EXPECT_EQ(NotWhite(canvas), static_cast<int>(drawn));
 }
 
 TEST(ImageCanvas, HugeCoordinatesAreClippedWithoutHanging) {

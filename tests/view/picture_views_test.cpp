@@ -3,6 +3,7 @@
 
 #include "pixels.h"
 #include "view/body_drawing.h"
+#include "view/picture_image.h"
 #include "view/time_graph_view.h"
 #include "view/trajectory_view.h"
 
@@ -37,6 +38,43 @@ TEST(TrajectoryPicture, ElevenByElevenGridInColourOneWithLightGreyAxes) {
                                                                     : kWhite;
             ASSERT_EQ(canvas.pixel(x, y), expected) << x << "," << y;
         }
+}
+
+// Two balls of one unit's diameter cross grid lines and the axes, shown at every update: wherever
+// they are not now and no dot lies, the picture is the grid as prepared, also where they were. And
+// the image brought up to date update by update is the one drawn from the layers at once.
+TEST(TrajectoryPicture, AMovingBodyLeavesTheGridWhole) {
+    ModelRecord r;
+    r.Mx = 0.1, r.Mv = 0.5, r.D1 = 0.1, r.D2 = 0.1;
+    TrackStore track;
+    RecordedPicture picture;
+    PictureImage image(QSize(291, 291), 1.0);
+    PrepareTrajectoryView(picture.base());
+    StoreStartPoint(r, track);
+    for (int i = 1; i <= 60; ++i) {
+        r.X1 = -0.25 + 0.01 * i, r.Y1 = 0.005 * i, r.VX1 = 0.3, r.VY1 = 0.15;
+        r.X2 = 0.25 - 0.01 * i, r.Y2 = -0.1, r.VX2 = -0.3;
+        ScreenUpdate(r, track, picture, true, false);
+        image.update(picture);
+    }
+    ImageCanvas grid(QSize(291, 291), 1.0), bodiesNow(QSize(291, 291), 1.0), dots(QSize(291, 291), 1.0);
+    PrepareTrajectoryView(grid);
+    PrepareTrajectoryView(bodiesNow);
+    PrepareTrajectoryView(dots);
+    bodiesNow.clear(), dots.clear();
+    picture.bodiesLayer().replay(bodiesNow);
+    picture.trackLayer().replay(dots);
+    int gridPixels = 0;
+    for (int y = 0; y < 291; ++y)
+        for (int x = 0; x < 291; ++x) {
+            if (!(bodiesNow.pixel(x, y) == kWhite) || !(dots.pixel(x, y) == kWhite)) continue;
+            ASSERT_EQ(image.canvas().pixel(x, y), grid.pixel(x, y)) << x << "," << y;
+            gridPixels += !(grid.pixel(x, y) == kWhite);
+        }
+    EXPECT_GT(gridPixels, 6000);
+    PictureImage atOnce(QSize(291, 291), 1.0);
+    atOnce.update(picture);
+    EXPECT_TRUE(atOnce.canvas().image() == image.canvas().image());
 }
 
 TEST(TimeGraphPicture, SevenRowsAndSixColumnsOfGridAndNothingOnTheEdges) {
