@@ -1,6 +1,7 @@
 #include "experiment.h"
 
 #include "core/fp_exceptions.h"
+#include "core/runge_kutta.h"
 #include "messages.h"
 #include "presets.h"
 #include "view/body_drawing.h"
@@ -34,6 +35,19 @@ void Experiment::ReportWrongInput(std::optional<TextBox> box, bool ruleBroken) {
 void Experiment::BeginSeries() {
     series_.clear();
     pendingEnd_ = runEnd_;
+    // The start state is the series' first row, with the forces that the first stage of the first
+    // step finds there; it is computed in a copy, so that nothing of the run changes. What cannot
+    // be computed of it shows at the first screen update, with its message.
+    try {
+        fp::Checked([this] {
+            ModelRecord start = r_;
+            start.Ts = start.T;
+            Derivatives(start, form_.isChecked(Check13));
+            series_.appendStart(start);
+        });
+    } catch (const ModelError&) {
+        fp::clearFaults();
+    }
 }
 
 void Experiment::ClearPictures() {

@@ -154,6 +154,7 @@ void Experiment::ScreenUpdateAndRecord() {
         panelBehind_ = true;
     }
     series_.append(r);
+    r.ContactSinceRow = 0;
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
 }
 

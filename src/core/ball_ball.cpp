@@ -54,6 +54,8 @@ template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm
     r.DX = r.X2 - r.X1;
     r.DY = r.Y2 - r.Y1;
     r.LR = std::sqrt(r.DX * r.DX + r.DY * r.DY);
+    // How fast the distance of the centres grows at this stage.
+    const double separating = (r.DX * (r.VX2 - r.VX1) + r.DY * (r.VY2 - r.VY1)) / r.LR;
 
     // Central forces that act at a distance: gravity attracts, like charges repel.
     r.FcFj = 0;
@@ -70,6 +72,16 @@ template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm
     if (r.DX < 0) r.FX = -r.FX;
     r.FY = std::sin(r.Alfa) * r.F;
     if (r.DY < 0) r.FY = -r.FY;
+
+    // The power of each force on the motion at this stage. A central force F that pushes the
+    // balls apart delivers F times the rate at which the distance of the centres grows (gravity
+    // pulls, so its power is -Fm times that rate); dry friction, +Fs on body 1 and -Fs on body 2
+    // across the line of centres, works on the centres' relative velocity and, through its
+    // moments Fs SgnS R, on both spins.
+    r.Pm = -r.Fm * separating;
+    r.Pq = r.Fq * separating;
+    r.Pc = r.FcFj * separating;
+    r.Ps = r.Fsx * (r.VX1 - r.VX2) + r.Fsy * (r.VY1 - r.VY2) + r.Fs * r.SgnS * (r.R1 * r.Z[11] + r.R2 * r.Z[12]);
 
     for (int k = 1; k <= 6; ++k) r.DZ[k] = r.Z[k + 6];
     // Newton's second law for both centres; dry friction acts on body 1 with +Fsx, +Fsy.
@@ -137,11 +149,6 @@ template <typename Number> void BallBallContactUpdate(BasicModelRecord<Number>& 
 
     tangentialVelocity(r);
     dryFriction(r);
-
-    // Work of the friction forces: dry friction on the slip, viscous friction on the
-    // deformation rates. Both only grow.
-    r.Es = std::abs(r.Vs * r.Fs) * r.h + r.Es;
-    r.Ej = (r.Kj1 * r.VR1 * r.VR1 + r.Kj2 * r.VR2 * r.VR2) * r.h + r.Ej;
 
     // Commit the deformations reached: they are the reference of the next contact step.
     r.R1 = r.R10 - r.Def1;

@@ -104,6 +104,13 @@ template <typename Number> void Diffur2(BasicModelRecord<Number>& r) {
     r.FX = -ux * r.F;
     r.FY = -uy * r.F;
 
+    // The contact force works against the penetration: its power on the motion is -F times the
+    // rate at which the ball reaches into the rod. No other force acts.
+    r.Pm = 0;
+    r.Pq = 0;
+    r.Pc = -r.F * r.VR1;
+    r.Ps = 0;
+
     for (int k = 1; k <= 6; ++k) r.DZ[k] = r.Z[k + 6];
     r.DZ[7] = -r.FX / r.m1;
     r.DZ[8] = r.FX / r.m2;
@@ -115,7 +122,6 @@ template <typename Number> void Diffur2(BasicModelRecord<Number>& r) {
 }
 
 template <typename Number> void BallRodStepUpdate(BasicModelRecord<Number>& r) {
-    r.Ej = r.VR1 * (r.Kj1 * r.VR1) * r.h + r.Ej;
     r.Em = 0;
     r.Eq = 0;
     r.Es = 0;

@@ -1,5 +1,7 @@
 #include "energy_balance.h"
 
+#include "ball_rod.h"
+
 #include <cmath>
 
 namespace kvor {
@@ -23,9 +25,23 @@ void StartMomentum(ModelRecord& r) {
     r.KD0 = momentum(r);
 }
 
-template <typename Number> void PotentialEnergyTerms(BasicModelRecord<Number>& r) {
-    r.Em = r.Em - (r.LRprev - r.LR) * r.Fm;
-    r.Eq = (r.LRprev - r.LR) * r.Fq + r.Eq;
+template <typename Number> void EqQuestionTerm(BasicModelRecord<Number>& r) {
+    r.EqStep = (r.LRprev - r.LR) * r.Fq + r.EqStep;
+}
+
+void ContactEnergies(ModelRecord& r) {
+    r.Def1Now = 0;
+    r.Def2Now = 0;
+    if (r.BallRod == 1) {
+        const double depth = RodPenetration(r);
+        if (depth > 0) r.Def1Now = depth;
+    } else if (r.BallBall == 1 && r.LR <= r.R12) {
+        r.Def1Now = r.Def1;
+        r.Def2Now = r.Def2;
+    }
+    r.Ec = r.C1 * r.Def1Now * r.Def1Now / 2 + r.C2 * r.Def2Now * r.Def2Now / 2;
+    r.Ej = 0;
+    if (r.Kj1 != 0 || r.Kj2 != 0) r.Ej = -r.Wc - r.Ec;
 }
 
 void KineticEnergyAndMomentum(ModelRecord& r) {
@@ -50,10 +66,10 @@ template <typename Number> void BallInertia(BasicModelRecord<Number>& r) {
 }
 
 // The program's checked record, and plain doubles.
-template void PotentialEnergyTerms(BasicModelRecord<real>&);
+template void EqQuestionTerm(BasicModelRecord<real>&);
 template void RelativisticMasses(BasicModelRecord<real>&);
 template void BallInertia(BasicModelRecord<real>&);
-template void PotentialEnergyTerms(BasicModelRecord<double>&);
+template void EqQuestionTerm(BasicModelRecord<double>&);
 template void RelativisticMasses(BasicModelRecord<double>&);
 template void BallInertia(BasicModelRecord<double>&);
 

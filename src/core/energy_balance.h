@@ -10,16 +10,23 @@ namespace kvor {
 void StartEnergy(ModelRecord& r);
 void StartMomentum(ModelRecord& r);
 
-// Work of gravity and of the Coulomb force over the step, from the change of the distance of the
-// centres since the previous step: Em falls and Eq rises when the force does negative work on
-// the kinetic energy. Ball-ball steps only.
-template <typename Number> void PotentialEnergyTerms(BasicModelRecord<Number>& r);
+// The Coulomb term of the question about Eq, by the rule of one force a step: the force of the
+// step's last stage over the change of the distance of the centres since the previous step.
+// Ball-ball steps only. The Eq shown is the stages' work (RungeKuttaStep).
+template <typename Number> void EqQuestionTerm(BasicModelRecord<Number>& r);
+
+// At a screen update: the deformations of the bodies in contact now, the elastic energy the
+// contact stores, Ec (1/2 C Def^2 of each ball in contact, of the ball for the rod), and Ej, all that the contact has taken from the motion and
+// not stored: the dampers' work and what a contact that may only push loses when a damper would
+// pull. Without dampers Ej is 0, so that the integration error of an elastic contact stays in
+// the balance.
+void ContactEnergies(ModelRecord& r);
 
 // Ev, Ew, E and KD with the current masses and state, at a screen update.
 void KineticEnergyAndMomentum(ModelRecord& r);
 
 // E - E0 + Ej + Es + Em + Eq, summed in that order: zero for an exact solution without
-// relativistic masses, outside contacts.
+// relativistic masses, outside contacts; during a contact it departs by the stored Ec.
 double EnergyBalance(const ModelRecord& r);
 
 // The relativistic masses m = m0/sqrt(1 - V^2/c^2) of both bodies from their speeds V1, V2.

@@ -20,7 +20,7 @@ template <typename Number> void MassesAndPotentials(BasicModelRecord<Number>& r,
         RelativisticMasses(r);
         BallInertia(r);
     }
-    PotentialEnergyTerms(r);
+    EqQuestionTerm(r);
     r.AlfaPrev = r.Alfa;
     r.LRprev = r.LR;
 }

@@ -64,7 +64,7 @@ struct PlainStretches {
 // Yes the question does not come again until the next start or reversal.
 template <typename Number> bool EqQuestionDue(const BasicModelRecord<Number>& r) {
     if (r.EqAnswer == kAnswerYes || r.q1 == 0 || r.q2 == 0) return false;
-    return std::abs(r.Fq0) >= std::abs(r.Fq) && std::abs(r.EqPrev) <= std::abs(r.Eq);
+    return std::abs(r.Fq0) >= std::abs(r.Fq) && std::abs(r.EqPrev) <= std::abs(r.EqStep);
 }
 
 // The end of a step whose physics is done: the track store's capacity and the question about Eq
@@ -76,7 +76,8 @@ template <typename Number> StepEnd FinishStep(BasicModelRecord<Number>& r) {
     Increment(r.StepCount);
     r.T = r.T + r.h;
     Increment(r.FileStepCount);
-    r.EqPrev = r.Eq;
+    r.EqPrev = r.EqStep;
+    if (r.StepContact) r.ContactSinceRow = 1;
     return r.StepCount < r.NC0 ? StepEnd::NextStep : StepEnd::ScreenUpdate;
 }
 

@@ -80,6 +80,18 @@ template <typename Number> struct BasicModelRecord {
     // Energies (J) and momentum magnitudes (kg*m/s).
     Number E0, E, Ev, Ew, Ej, Es, Em, Eq, EqPrev;
     Number KD0, KD;
+    // The work the contact force has done on the motion since the start, and the elastic energy
+    // the contact stores now (J). EqStep is the Coulomb term by the rule of one force a step, which
+    // the question about Eq watches.
+    Number Wc, Ec, EqStep;
+    // The deformations of the bodies as they touch now (m), 0 while they are apart: Def1 and Def2
+    // keep their last contact values after a contact.
+    Number Def1Now, Def2Now;
+    // The power each force delivers to the motion at a stage (W): gravity, Coulomb, contact, dry
+    // friction; and their sums over the stages of a step, weighted as the step weights its
+    // derivatives (1, 2, 2, 1).
+    Number Pm, Pq, Pc, Ps;
+    Number SumPm, SumPq, SumPc, SumPs;
 
     // Time: model time at the start of the step, time of the stage, wall-clock start (s).
     Number T, Ts, TStart;
@@ -100,6 +112,8 @@ template <typename Number> struct BasicModelRecord {
     // or the reversal.
     Integer StepContact = 0;
     Integer Touched = 0;
+    // 1 when a contact force acted at a step since the last row of the series of values.
+    Integer ContactSinceRow = 0;
 
     // Physical constants, set when the window loads.
     Number G, Kq, Vsv;

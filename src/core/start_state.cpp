@@ -84,10 +84,14 @@ void ResetSums(ModelRecord& r) {
     r.Em = 0;
     r.Eq = 0;
     r.EqPrev = 0;
+    r.EqStep = 0;
+    r.Wc = 0;
+    r.Ec = 0;
     r.EqAnswer = 0;
     r.Fq0 = 0;
     r.StepContact = 0;
     r.Touched = 0;
+    r.ContactSinceRow = 0;
 }
 
 void FreeRadii(ModelRecord& r) {

@@ -38,6 +38,7 @@ void UpdatePanelValues(ModelRecord& r) {
     fp::Checked([&] {
         UpdateDisplayAngles(r);
         KineticEnergyAndMomentum(r);
+        ContactEnergies(r);
     });
 }
 

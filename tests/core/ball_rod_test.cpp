@@ -158,6 +158,7 @@ Impact impact(double phi2, Aim aim, double Kj1, double mirror = 1) {
         const double ej = r.Ej;
         RungeKuttaStep(r, false);
         BallRodStepUpdate(r);
+        ContactEnergies(r);
         r.T = r.T + r.h;
         run.ejOnlyGrew = run.ejOnlyGrew && r.Ej >= ej;
         run.touched = run.touched || r.F > 0;

@@ -6,6 +6,7 @@
 #include "batch/batch_runner.h"
 #include "control/messages.h"
 #include "core/energy_balance.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,83 @@ TEST(RungeKutta, HalvingTheStepDividesTheErrorBySixteen) {
     }
     EXPECT_LT(previous, 1e-7);
 }
+
+// The balance measures the integration: at the end of runs of the same model time outside contact,
+// at h, h/2 and h/4, it falls with the step at least at the order the forces allow. Each case is a
+// set-up after the worked example, its h, its NC0 at h for 40 screen updates, and the order.
+struct Convergence {
+    const char* name;
+    std::vector<std::string> setup;
+    double h;
+    int nc0;
+    double order;
+};
+
+void PrintTo(const Convergence& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Balance : public testing::TestWithParam<Convergence> {};
+
+TEST_P(Balance, ConvergesWithTheStep) {
+    const Convergence& c = GetParam();
+    double balance[3];
+    for (int k = 0; k < 3; ++k) {
+        std::vector<std::string> setup = c.setup;
+        setup.push_back("set h " + NumberText(c.h / (1 << k), '.'));
+        setup.push_back("set NC0 " + std::to_string(c.nc0 << k));
+        Session session(setup);
+        const ModelRecord& r = session.play({"start"}, 40);
+        ASSERT_EQ(r.FcFj, 0.0) << "the bodies are apart at the end";
+        balance[k] = std::abs(EnergyBalance(r));
+    }
+    EXPECT_GE(std::log2(balance[0] / balance[2]) / 2, c.order)
+        << balance[0] << " " << balance[1] << " " << balance[2];
+}
+
+const std::vector<std::string> kFlyby = {
+    "set m10 1",   "set m20 1",    "set Text21 8", "set q1 0",  "set q2 0", "set D1 0.1", "set D2 0.1",
+    "set VX1 0.3", "set VX2 -0.3", "set VY2 0",    "set X1 -1", "set X2 1", "set Y2 0.5"};
+INSTANTIATE_TEST_SUITE_P(
+    EveryForce, Balance,
+    testing::Values(Convergence{"Gravity",
+                                [] {
+                                    auto s = kFlyby;
+                                    s.push_back("check +Fm on");
+                                    return s;
+                                }(),
+                                0.04, 6, 3.5},
+                    Convergence{"Coulomb",
+                                [] {
+                                    auto s = kFlyby;
+                                    for (auto l : {"set q1 1", "set q2 1", "set Text22 -4", "set Text21 0",
+                                                   "set VX1 10", "set VX2 -10", "set X1 -2", "set X2 2"})
+                                        s.push_back(l);
+                                    return s;
+                                }(),
+                                0.004, 2, 3.5},
+                    Convergence{"ViscousBalls",
+                                [] {
+                                    auto s = kHeadOn;
+                                    for (auto l : {"set Kj1 5", "set Kj2 5", "set X1 -0.3", "set X2 0.3"})
+                                        s.push_back(l);
+                                    return s;
+                                }(),
+                                1e-5, 50, 0.8},
+                    Convergence{"ViscousRod",
+                                {"variant ball-rod", "set m10 1", "set m20 1", "set D1 0.1", "set C1 1",
+                                 "set Text24 4", "set Kj1 50", "set VX1 1", "set X1 -0.16", "set Y1 0"},
+                                1e-5,
+                                250,
+                                0.8},
+                    Convergence{"DryFriction",
+                                {"set m20 2", "set q1 0", "set C1 1", "set C2 3", "set Text24 5",
+                                 "set Ks 0.4", "set VX1 8", "set VY1 6", "set VX2 -2", "set VY2 -1",
+                                 "set X1 -0.525", "set Y1 -0.2", "set X2 0.525", "set Y2 0.2"},
+                                1e-4,
+                                125,
+                                0.5}),
+    [](const testing::TestParamInfo<Convergence>& info) { return std::string(info.param.name); });
 
 // The count of steps since the last screen update (16 bits) and since the last data record (32)
 // cannot go on past their range: the next step is an error of the stretch that counts them,

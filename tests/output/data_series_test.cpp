@@ -47,10 +47,10 @@ TEST(SeriesTable, ARowPerScreenUpdateWithThePanelsNumbersAndAPointForTheComma) {
     written << std::ifstream(table).rdbuf();
     std::filesystem::remove(table);
     const std::vector<std::string> lines = split(written.str(), '\n');
-    ASSERT_EQ(lines.size(), 1u + 9u); // stopped at the update after the eighth
+    ASSERT_EQ(lines.size(), 2u + 9u); // the header, the start, and up to the update after the eighth
     for (const std::string& line : lines) ASSERT_TRUE(line.ends_with('\r'));
     const auto header = split(lines[0].substr(0, lines[0].size() - 1), ',');
-    const auto eighth = split(lines[8].substr(0, lines[8].size() - 1), ',');
+    const auto eighth = split(lines[9].substr(0, lines[9].size() - 1), ',');
     ASSERT_EQ(header.size(), eighth.size());
     EXPECT_EQ(header[0] + eighth[0], "experiment1");
     std::size_t compared = 0;
