@@ -149,13 +149,13 @@ for colour in FA0000 0000FA; do  # the two bodies' colours
 done
 
 # "Сохранить траектории…" saves what the screen shows, pixel for pixel; "Сохранить ряд данных
-# (CSV)…" a header and the 2221 screen updates of the run, every line ending in CR LF.
+# (CSV)…" a header, the start and the 2221 screen updates of the run, every line ending in CR LF.
 through_file_menu 6 "Сохранить траектории" "$home/trajectories.png"
 [ "$(compare -metric AE "$home/trajectories.png" "$work/picture1.png" null: 2>&1)" = 0 ] ||
     fail "the saved trajectories differ from the picture on the screen"
 through_file_menu 8 "Сохранить ряд данных" "$home/series.csv"
 [ "$(head -n1 "$home/series.csv" | cut -d, -f1-2)" = T_s,VX1_m_s ] &&
-    [ "$(grep -c $'^[-0-9.E+,]*\r$' "$home/series.csv")" = 2221 ] && [ "$(wc -l <"$home/series.csv")" = 2222 ] ||
+    [ "$(grep -c $'^[-0-9.E+,]*\r$' "$home/series.csv")" = 2222 ] && [ "$(wc -l <"$home/series.csv")" = 2223 ] ||
     fail "series.csv is not the table of the run"
 
 through_file_menu 10                    # "Файл" -> "Выход", below "Файл записи…"

@@ -78,7 +78,7 @@ TEST_F(Export, PicturesAndSeriesAsTheyStandAndAFailureSaysWhichFileAndWhy) {
     EXPECT_EQ(QImage(folder + "/p2.png").convertToFormat(QImage::Format_RGB32), picture2().image());
     const std::string table = FileText((folder + "/s.csv").toStdString());
     EXPECT_TRUE(table.starts_with("T_s,VX1_m_s,VY1_m_s,"));
-    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + window.record().NT);
+    EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 2 + window.record().NT); // header, start, updates
 
     actionNamed(window.picture2(), "Копировать")->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), picture2().image());
