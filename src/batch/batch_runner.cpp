@@ -1,5 +1,6 @@
 #include "batch_runner.h"
 
+#include "control/energy_points.h"
 #include "control/messages.h"
 #include "host/box_table.h"
 #include "output/series_csv.h"
@@ -357,7 +358,8 @@ void BatchRunner::saveTable() {
 
 void BatchRunner::savePicture(int number, const std::string& file) {
     try {
-        WriteWholeFile(file, pictures_->png(number));
+        WriteWholeFile(file, number == 3 ? pictures_->energyPng(EnergyPointsOf(experiment_->series()))
+                                         : pictures_->png(number));
     } catch (const FileWriteError& failed) {
         reportWriteError(failed);
     }

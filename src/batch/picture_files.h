@@ -1,5 +1,6 @@
 #pragma once
 
+#include "view/energy_graph_view.h"
 #include "view/picture.h"
 
 #include <memory>
@@ -17,6 +18,8 @@ public:
     virtual Picture& picture(int number) = 0;
     // Picture `number` as it stands, its three layers composed, as the bytes of a PNG file.
     virtual std::string png(int number) = 0;
+    // The energy graph of these points, as the window draws it, as the bytes of a PNG file.
+    virtual std::string energyPng(const EnergyPoints& points) = 0;
 };
 
 // Pictures with the window's drawing code, with no display needed; nothing in a build without

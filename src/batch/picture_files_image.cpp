@@ -3,6 +3,7 @@
 
 #include "picture_files.h"
 
+#include "view/image_canvas.h"
 #include "view/picture_image.h"
 #include "view/picture_size.h"
 #include "view/png_file.h"
@@ -45,6 +46,12 @@ public:
         PictureImage image(sizeOf(number == 1 ? kPicture1Size : kPicture2Size), 1.0);
         image.update(pictures_.at(number - 1));
         return PngData(image.canvas().image());
+    }
+
+    std::string energyPng(const EnergyPoints& points) override {
+        ImageCanvas graph(sizeOf(kEnergyGraphSize), 1.0);
+        DrawEnergyGraph(points, graph);
+        return PngData(graph.image());
     }
 
 private:

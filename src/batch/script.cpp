@@ -140,9 +140,10 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
     if (word == "png") {
         c.kind = Kind::Png;
         const std::string_view picture = nextWord(rest);
-        c.text = fileName(rest, "png picture1|picture2 FILE");
-        if (picture != "picture1" && picture != "picture2") fail("expected: png picture1|picture2 FILE");
-        c.picture = picture == "picture1" ? 1 : 2;
+        c.text = fileName(rest, "png picture1|picture2|picture3 FILE");
+        if (picture != "picture1" && picture != "picture2" && picture != "picture3")
+            fail("expected: png picture1|picture2|picture3 FILE");
+        c.picture = picture[7] - '0';
         return c;
     }
 

@@ -41,7 +41,7 @@ struct ScriptCommand {
     CheckBox check = Check1;
     bool on = false;  // check on, answer yes, print names
     long count = 0;   // run N
-    int picture = 1;  // png picture1 | picture2
+    int picture = 1;  // png picture1 | picture2 | picture3
     std::string text; // set TEXT, data FILE, csv FILE, png FILE, title TEXT, note TEXT, open FILE, save FILE
     std::string language; // title[LANGUAGE], note[LANGUAGE]; empty for the untagged lines
     RunEnd end;           // end

@@ -90,8 +90,9 @@ MainWindow::MainWindow(MessageHost* messages)
     connect(&runTimer_, &RunTimer::runEnded, this, &MainWindow::runEnded);
     useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
+    energyGraph_ = CreateChild<EnergyGraphWindow>(this, experiment_->series(), qApp ? qApp->devicePixelRatio() : 1.0);
     showPictureChanges();
-    actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_);
+    actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_, *energyGraph_);
     connectActions();
     connectExperimentActions();
     setTabOrder();
@@ -231,6 +232,8 @@ void MainWindow::connectCommands() {
     wire(7, &Experiment::Command7_Click);
     wire(10, &Experiment::Command10_Click);
     wire(11, &Experiment::Command11_Click);
+    // The energy graph is cleared with the other pictures.
+    connect(commands_.at(5), &QPushButton::clicked, this, [this] { energyGraph_->clearGraph(); });
     connect(commands_.at(4), &QPushButton::clicked, this, &MainWindow::exitProgram);
     connect(commands_.at(6), &QPushButton::clicked, this, &MainWindow::showAbout);
 
@@ -320,6 +323,7 @@ void MainWindow::showPictureChanges() {
     experiment_->ShowLastUpdate();
     picture1_->showChanges();
     picture2_->showChanges();
+    if (energyGraph_ && energyGraph_->isVisible()) energyGraph_->showChanges();
 }
 
 // Enter or Return on a focused command button presses it, as the space bar does.
@@ -351,6 +355,7 @@ void MainWindow::exitProgram() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     runTimer_.end();
     if (about_) about_->close();
+    energyGraph_->close();
     event->accept();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "about_window.h"
+#include "energy_graph_window.h"
 #include "batch/experiment_file.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
@@ -37,7 +38,7 @@ class MainWindow final : public QMainWindow, public Form, private SetupTarget {
 
 public:
     // What the menu "Файл" saves.
-    enum class Export { Picture1, Picture2, Series };
+    enum class Export { Picture1, Picture2, Series, EnergyGraph };
 
     // `messages` answers the message boxes instead of showing them (tests); by default they are
     // real modal boxes. The pace of the last session is taken from the settings.
@@ -117,7 +118,8 @@ private:
     void choosePace(Pace pace);
     void exportAs(Export what);
     void askForDataFile();
-    void copyPicture(const CanvasWidget& picture);
+    void copyPicture(Export what);
+    QImage pictureImage(Export what);
     void showAbout();
     void exitProgram();
 
@@ -165,6 +167,7 @@ private:
     SteadyClock clock_;
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
+    EnergyGraphWindow* energyGraph_ = nullptr;
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;

@@ -27,7 +27,7 @@ QMenu* addMenuTo(QMenuBar& bar, const QString& title, const QString& name) {
 
 } // namespace
 
-WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* window)
+WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window)
     : QObject(window), window_(window) {
     QMenuBar& bar = *window->menuBar();
 
@@ -61,6 +61,7 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* 
         action->setData(static_cast<int>(p));
         paces->addAction(action);
     }
+    energyGraph = addAction(*view, QStringLiteral("График энергий"));
 
     QMenu* run = addMenuTo(bar, QStringLiteral("&Расчёт"), QStringLiteral("RunMenu"));
     QMenu* end = CreateChild<QMenu>(run, QStringLiteral("Конец опыта"));
@@ -83,8 +84,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* 
     about->setShortcut(Qt::Key_F1);
 
     // A right-click on a picture saves it or copies it to the clipboard.
-    QWidget* const pictures[] = {&picture1, &picture2};
-    for (std::size_t i = 0; i < 2; ++i) {
+    QWidget* const pictures[] = {&picture1, &picture2, &energyWindow};
+    for (std::size_t i = 0; i < 3; ++i) {
         pictures[i]->setContextMenuPolicy(Qt::ActionsContextMenu);
         savePicture[i] = addAction(*pictures[i], QStringLiteral("Сохранить рисунок…"));
         copyPicture[i] = addAction(*pictures[i], QStringLiteral("Копировать"));

@@ -22,7 +22,7 @@ namespace kvor::ui {
 // Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end.
 class WindowActions final : public QObject {
 public:
-    WindowActions(QWidget& picture1, QWidget& picture2, QMainWindow* window);
+    WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
 
     // A menu of the menu bar, before "Справка".
     QMenu* addMenu(const QString& title);
@@ -48,9 +48,10 @@ public:
     QAction* quit;
     QActionGroup* paces;
     QAction* about;
-    // The pictures' context menus: save, copy.
-    std::array<QAction*, 2> savePicture;
-    std::array<QAction*, 2> copyPicture;
+    QAction* energyGraph; // "Вид" → "График энергий"
+    // The pictures' context menus: save, copy; the third is the energy graph's.
+    std::array<QAction*, 3> savePicture;
+    std::array<QAction*, 3> copyPicture;
 
 private:
     QMainWindow* window_;

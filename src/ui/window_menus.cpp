@@ -37,6 +37,8 @@ ExportKind exportKind(MainWindow::Export what) {
         return {"Сохранить траектории", "траектории.png", "Рисунок PNG (*.png)"};
     case MainWindow::Export::Picture2:
         return {"Сохранить график", "график.png", "Рисунок PNG (*.png)"};
+    case MainWindow::Export::EnergyGraph:
+        return {"Сохранить график энергий", "энергии.png", "Рисунок PNG (*.png)"};
     case MainWindow::Export::Series:
         break;
     }
@@ -60,11 +62,15 @@ void MainWindow::connectActions() {
     connect(a.paces, &QActionGroup::triggered, this,
             [this](const QAction* action) { choosePace(WindowActions::paceOf(*action)); });
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
-    const Export pictures[] = {Export::Picture1, Export::Picture2};
-    for (std::size_t i = 0; i < 2; ++i) {
+    connect(a.energyGraph, &QAction::triggered, this, [this] {
+        energyGraph_->showChanges();
+        energyGraph_->show();
+        energyGraph_->raise();
+    });
+    const Export pictures[] = {Export::Picture1, Export::Picture2, Export::EnergyGraph};
+    for (std::size_t i = 0; i < 3; ++i) {
         connect(a.savePicture[i], &QAction::triggered, this, [this, what = pictures[i]] { exportAs(what); });
-        connect(a.copyPicture[i], &QAction::triggered, this,
-                [this, i] { copyPicture(i == 0 ? *picture1_ : *picture2_); });
+        connect(a.copyPicture[i], &QAction::triggered, this, [this, what = pictures[i]] { copyPicture(what); });
     }
 }
 
@@ -134,7 +140,7 @@ void MainWindow::exportTo(Export what, const QString& file) {
         AppendSeriesCsvHeader(content);
         AppendSeriesCsvRows(content, experiment_->series(), 0);
     } else {
-        content = PngData((what == Export::Picture1 ? *picture1_ : *picture2_).canvas().image());
+        content = PngData(pictureImage(what));
     }
     try {
         WriteWholeFile(QFile::encodeName(file).toStdString(), content);
@@ -152,8 +158,17 @@ void MainWindow::askForDataFile() {
     if (!file.isEmpty()) chooseDataFile(file);
 }
 
-void MainWindow::copyPicture(const CanvasWidget& picture) {
-    QGuiApplication::clipboard()->setImage(picture.canvas().image());
+// A picture as it stands, the energy graph brought up to date first.
+QImage MainWindow::pictureImage(Export what) {
+    if (what == Export::EnergyGraph) {
+        energyGraph_->showChanges();
+        return energyGraph_->image();
+    }
+    return (what == Export::Picture1 ? *picture1_ : *picture2_).canvas().image();
+}
+
+void MainWindow::copyPicture(Export what) {
+    QGuiApplication::clipboard()->setImage(pictureImage(what).copy());
 }
 
 } // namespace kvor::ui

@@ -2,6 +2,7 @@
 
 #include "batch/batch_runner.h"
 #include "control/messages.h"
+#include "ui/energy_graph_window.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -63,6 +64,21 @@ TEST_F(MenuBar, FileViewAndHelpWithTheirCommands) {
     EXPECT_EQ(actionNamed(window, "Выход")->shortcut(), QKeySequence(QKeySequence::Quit));
     actionNamed(window, "Выход")->trigger();
     EXPECT_FALSE(window.isVisible());
+}
+
+// "Вид" → "График энергий" opens the energy graph beside the window; a run draws on it as the
+// pictures are shown, and "Очистить  рисунки" clears it with them.
+TEST_F(MenuBar, TheEnergyGraphFollowsTheRunAndIsClearedWithThePictures) {
+    actionNamed(window, "График энергий")->trigger();
+    auto* graph = window.findChild<ui::EnergyGraphWindow*>("EnergyGraph");
+    ASSERT_NE(graph, nullptr);
+    EXPECT_TRUE(graph->isVisible());
+    const QImage empty = graph->image().copy();
+    clickWhenTrackHas(100, "Command2");
+    clickAndRun("Command1");
+    EXPECT_NE(graph->image(), empty);
+    click("Command5");
+    EXPECT_EQ(graph->image(), empty);
 }
 
 using Export = WindowTest;
