@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
     // The pictures are drawn only for a script that saves one.
     std::unique_ptr<kvor::PictureFiles> pictures;
     if (kvor::ScriptHasCommand(lines, kvor::ScriptCommand::Kind::Png)) pictures = kvor::MakePictureFiles();
-    kvor::BatchRunner runner(std::cout, {localeDecimalSeparator(), kvor::DefaultDataFile(kvor::HomeDocuments{})}, std::move(pictures));
+    kvor::BatchRunner runner(std::cout,
+                             {localeDecimalSeparator(), kvor::DefaultDataFile(kvor::HomeDocuments{})},
+                             std::move(pictures));
     try {
         runner.run(std::move(lines));
     } catch (const kvor::BadScriptLine& bad) {

@@ -27,7 +27,8 @@ void Experiment::Form_Load() {
 // all of them, the box is named under the message and pointed out once the message is gone.
 void Experiment::ReportWrongInput(std::optional<TextBox> box, bool ruleBroken) {
     fp::clearFaults();
-    platform_.messages.info(messages::kEnterDataCorrectly, box ? RefusedBoxText(*box, form_, ruleBroken) : "");
+    platform_.messages.info(messages::kEnterDataCorrectly,
+                            box ? RefusedBoxText(*box, form_, ruleBroken) : "");
     if (box) form_.selectText(*box);
 }
 

@@ -81,7 +81,8 @@ template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm
     r.Pm = -r.Fm * separating;
     r.Pq = r.Fq * separating;
     r.Pc = r.FcFj * separating;
-    r.Ps = r.Fsx * (r.VX1 - r.VX2) + r.Fsy * (r.VY1 - r.VY2) + r.Fs * r.SgnS * (r.R1 * r.Z[11] + r.R2 * r.Z[12]);
+    r.Ps =
+        r.Fsx * (r.VX1 - r.VX2) + r.Fsy * (r.VY1 - r.VY2) + r.Fs * r.SgnS * (r.R1 * r.Z[11] + r.R2 * r.Z[12]);
 
     for (int k = 1; k <= 6; ++k) r.DZ[k] = r.Z[k + 6];
     // Newton's second law for both centres; dry friction acts on body 1 with +Fsx, +Fsy.

@@ -16,10 +16,10 @@ void StartMomentum(ModelRecord& r);
 template <typename Number> void EqQuestionTerm(BasicModelRecord<Number>& r);
 
 // At a screen update: the deformations of the bodies in contact now, the elastic energy the
-// contact stores, Ec (1/2 C Def^2 of each ball in contact, of the ball for the rod), and Ej, all that the contact has taken from the motion and
-// not stored: the dampers' work and what a contact that may only push loses when a damper would
-// pull. Without dampers Ej is 0, so that the integration error of an elastic contact stays in
-// the balance.
+// contact stores, Ec (1/2 C Def^2 of each ball in contact, of the ball for the rod), and Ej, all
+// that the contact has taken from the motion and not stored: the dampers' work and what a contact
+// that may only push loses when a damper would pull. Without dampers Ej is 0, so that the
+// integration error of an elastic contact stays in the balance.
 void ContactEnergies(ModelRecord& r);
 
 // Ev, Ew, E and KD with the current masses and state, at a screen update.

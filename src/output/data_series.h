@@ -4,8 +4,8 @@
 #include "host/form.h"
 
 #include <array>
-#include <iterator>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -19,8 +19,8 @@ struct SeriesColumn {
     TextBox box = TextBox(0);
     bool alternative = false;
     // Or a quantity of the record that no box shows, with its name.
-    real BasicModelRecord<real>::* field = nullptr;
-    Integer BasicModelRecord<real>::* flag = nullptr;
+    real BasicModelRecord<real>::*field = nullptr;
+    Integer BasicModelRecord<real>::*flag = nullptr;
     std::string_view name = {};
 };
 // clang-format off

@@ -2,9 +2,9 @@
 
 #include "core/display_angles.h"
 #include "core/energy_balance.h"
-#include "host/box_table.h"
 #include "core/fp_exceptions.h"
 #include "core/number_text.h"
+#include "host/box_table.h"
 
 #include <cmath>
 #include <string>

@@ -31,9 +31,9 @@ private:
 
     const DataSeries& series_;
     ImageCanvas canvas_;
-    std::size_t first_ = 0;        // the first row shown
-    unsigned generation_ = 0;      // of the series the rows belong to
-    std::size_t shownRows_ = 0;    // rows drawn the last time
+    std::size_t first_ = 0;     // the first row shown
+    unsigned generation_ = 0;   // of the series the rows belong to
+    std::size_t shownRows_ = 0; // rows drawn the last time
 };
 
 } // namespace kvor::ui

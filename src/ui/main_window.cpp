@@ -90,7 +90,8 @@ MainWindow::MainWindow(MessageHost* messages)
     connect(&runTimer_, &RunTimer::runEnded, this, &MainWindow::runEnded);
     useDataFileForThisRun(StartingDataFile());
     experiment_->Form_Load();
-    energyGraph_ = CreateChild<EnergyGraphWindow>(this, experiment_->series(), qApp ? qApp->devicePixelRatio() : 1.0);
+    energyGraph_ =
+        CreateChild<EnergyGraphWindow>(this, experiment_->series(), qApp ? qApp->devicePixelRatio() : 1.0);
     showPictureChanges();
     actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_, *energyGraph_);
     connectActions();
@@ -256,8 +257,8 @@ void MainWindow::greyUnusedControls() {
         const bool used = uses == Uses::Both || (uses == Uses::BallRod) == ballRod;
         control.setEnabled(used);
         control.setToolTip(used ? toolTip
-                                : ballRod ? QStringLiteral("Не используется в варианте «1-шар 2-стержень»")
-                                          : QStringLiteral("Не используется в варианте «1-шар 2-шар»"));
+                           : ballRod ? QStringLiteral("Не используется в варианте «1-шар 2-стержень»")
+                                     : QStringLiteral("Не используется в варианте «1-шар 2-шар»"));
     };
     for (const BoxRow& row : box_table::kBoxes)
         if (row.uses != Uses::Both) greyed(*boxes_[row.box], row.uses, boxToolTip(row));

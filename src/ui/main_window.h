@@ -1,10 +1,10 @@
 #pragma once
 
 #include "about_window.h"
-#include "energy_graph_window.h"
 #include "batch/experiment_file.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
+#include "energy_graph_window.h"
 #include "host/form.h"
 #include "message_boxes.h"
 #include "pace.h"

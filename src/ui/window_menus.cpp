@@ -70,7 +70,8 @@ void MainWindow::connectActions() {
     const Export pictures[] = {Export::Picture1, Export::Picture2, Export::EnergyGraph};
     for (std::size_t i = 0; i < 3; ++i) {
         connect(a.savePicture[i], &QAction::triggered, this, [this, what = pictures[i]] { exportAs(what); });
-        connect(a.copyPicture[i], &QAction::triggered, this, [this, what = pictures[i]] { copyPicture(what); });
+        connect(a.copyPicture[i], &QAction::triggered, this,
+                [this, what = pictures[i]] { copyPicture(what); });
     }
 }
 

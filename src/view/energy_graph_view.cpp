@@ -76,12 +76,13 @@ void DrawEnergyGraph(const EnergyPoints& points, Canvas& canvas) {
         const auto& values = points.energy[static_cast<std::size_t>(c)];
         const Rgb colour = kEnergyCurves[static_cast<std::size_t>(c)].colour;
         for (std::size_t i = 1; i < values.size() && i < points.time.size(); ++i)
-            canvas.line(float(points.time[i - 1]), float(values[i - 1]), float(points.time[i]), float(values[i]),
-                        colour);
+            canvas.line(float(points.time[i - 1]), float(values[i - 1]), float(points.time[i]),
+                        float(values[i]), colour);
         // The legend: a stroke of the curve's colour and its name.
         const double y = e.high - (c + 0.5) * eSpan / 9;
         canvas.line(float(t.high + 0.03 * tSpan), float(y), float(t.high + 0.07 * tSpan), float(y), colour);
-        canvas.print(float(t.high + 0.08 * tSpan), float(y + 0.03 * eSpan), kEnergyCurves[static_cast<std::size_t>(c)].name);
+        canvas.print(float(t.high + 0.08 * tSpan), float(y + 0.03 * eSpan),
+                     kEnergyCurves[static_cast<std::size_t>(c)].name);
     }
 }
 

@@ -33,7 +33,8 @@ const std::map<std::string, int> kShownIn = {
 };
 
 TEST(SeriesTable, ARowPerScreenUpdateWithThePanelsNumbersAndAPointForTheComma) {
-    const auto table = std::filesystem::path(testing::TempDir()) / ("kvor-series-" + std::to_string(getpid()));
+    const auto table =
+        std::filesystem::path(testing::TempDir()) / ("kvor-series-" + std::to_string(getpid()));
     std::ostringstream out;
     BatchRunner runner(out, {',', "/dev/null"});
     // The worked example at NC0 = 1500; the panel printed at the eighth update, in the contact.

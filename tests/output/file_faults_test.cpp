@@ -146,7 +146,7 @@ TEST(AppendTextFile, TwoWritersOnAFillingDiskKeepEveryRecordTheyWereToldOf) {
     for (const std::string& piece : pieces(text)) inFile.insert(piece);
     EXPECT_EQ(inFile, told);
     EXPECT_TRUE(text.ends_with(kEnd)); // no piece of a record cut back at the end
-    EXPECT_LT(told.size(), 400u); // the disk did fill
+    EXPECT_LT(told.size(), 400u);      // the disk did fill
 }
 
 // A recording run (a record every screen update, into a folder it makes) killed with SIGKILL at a

@@ -92,8 +92,9 @@ TEST_F(OptionButtons, ShowTheirBoxesAndLoadTheirExampleWhenInitialDataIsTicked) 
             const bool rodOnly = name == QStringLiteral("Text16") || name == QStringLiteral("Label86");
             const bool ballOnly = name.contains(QRegularExpression(QStringLiteral("^Text1[245]$")));
             EXPECT_EQ(w->isVisible(), rod ? !ballOnly : !rodOnly) << name.toStdString();
-            const bool greyed = rod ? name.contains(QRegularExpression(QStringLiteral("^(Text(2|22|6)|Check13)$")))
-                                    : name == QStringLiteral("Check11");
+            const bool greyed =
+                rod ? name.contains(QRegularExpression(QStringLiteral("^(Text(2|22|6)|Check13)$")))
+                    : name == QStringLiteral("Check11");
             if (w->isVisible()) {
                 EXPECT_EQ(w->isEnabled(), !greyed) << name.toStdString();
             }
