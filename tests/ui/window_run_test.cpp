@@ -47,6 +47,7 @@ TEST_F(WindowRun, LeavingDuringARunEndsItWithoutAnotherStepOrAMessage) {
         EXPECT_TRUE(w.aboutWindow() == nullptr || !w.aboutWindow()->isVisible());
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_EQ(w.record().NT, 3) << byFrame;
+        EXPECT_FALSE(w.experiment().running()) << "the run ended with the window";
         EXPECT_EQ(w.record().StepCount, 0);
         EXPECT_NEAR(w.record().T, 3 * 20 * 1e-5, 1e-12);
     }
