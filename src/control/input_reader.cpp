@@ -31,12 +31,6 @@ private:
     TextBox* reading_;
 };
 
-// Whether the selected variant uses a control.
-bool usedNow(Uses uses, const Form& form) {
-    const bool ballRod = form.isSelected(OptionButton::Option2);
-    return uses == Uses::Both || (uses == Uses::BallRod) == ballRod;
-}
-
 void checkRule(const BoxRow& row, double value) {
     const bool kept = row.rule == Rule::Positive ? value > 0 : value >= 0;
     if (!kept) throw BrokenRule{{}, row.box};
@@ -70,7 +64,8 @@ void readBox(ModelRecord& r, const Form& form, const BoxTexts& text, TextBox box
         if (form.isChecked(*row.onlyWhen)) r.*row.field = TextToDouble(text(box)) * 3.14 / 180;
         break;
     }
-    if (rules && row.rule != Rule::None && usedNow(row.uses, form)) checkRule(row, r.*row.field);
+    if (rules && row.rule != Rule::None && UsedBy(row.uses, form.isSelected(OptionButton::Option2)))
+        checkRule(row, r.*row.field);
 }
 
 void readBoxes(ModelRecord& r, const Form& form, TextBox* reading, std::span<const TextBox> order,

@@ -70,8 +70,8 @@ struct BoxRow {
     TextBox exponent = TextBox(0);
     std::optional<CheckBox> onlyWhen = std::nullopt;
     Shown shown = Shown::Field;
-    RecordField shows = nullptr;   // what the panel or Start writes into it
-    std::string_view series = {};  // its column of the series of values, if any
+    RecordField shows = nullptr;  // what the panel or Start writes into it
+    std::string_view series = {}; // its column of the series of values, if any
     std::optional<Alternative> alternative = std::nullopt;
     std::array<std::string_view, 2> names = {}; // a batch script's names for it, besides TextN
     // For inputs: the rule a value must keep, said as the refusal says it, the variant that uses
@@ -224,6 +224,11 @@ inline constexpr bool HasRole(TextBox box, BoxRole role) {
     return (RowOf(box).roles & role) != 0;
 }
 
+// Whether a variant uses a control: the rod variant's (`ballRod`) or the two balls'.
+inline constexpr bool UsedBy(Uses uses, bool ballRod) {
+    return uses == Uses::Both || (uses == Uses::BallRod) == ballRod;
+}
+
 // Whether the program writes a box's quantity into it now. Text64 holds the rod's angle as typed
 // while the tick beside it is on, and body 2's velocity angle otherwise.
 inline bool WrittenNow(TextBox box, const Form& form) {
@@ -231,12 +236,14 @@ inline bool WrittenNow(TextBox box, const Form& form) {
     return !row.onlyWhen || !form.isChecked(*row.onlyWhen);
 }
 
-static_assert([] {
-    for (int n = 1; n <= kTextBoxCount; ++n)
-        if (box_table::kBoxes[static_cast<std::size_t>(n) - 1].box != n) return false;
-    for (int n = 1; n <= kCheckBoxCount; ++n)
-        if (box_table::kChecks[static_cast<std::size_t>(n) - 1].box != n) return false;
-    return true;
-}(), "the rows stand in the order of their boxes");
+static_assert(
+    [] {
+        for (int n = 1; n <= kTextBoxCount; ++n)
+            if (box_table::kBoxes[static_cast<std::size_t>(n) - 1].box != n) return false;
+        for (int n = 1; n <= kCheckBoxCount; ++n)
+            if (box_table::kChecks[static_cast<std::size_t>(n) - 1].box != n) return false;
+        return true;
+    }(),
+    "the rows stand in the order of their boxes");
 
 } // namespace kvor

@@ -254,7 +254,7 @@ void MainWindow::connectCommands() {
 void MainWindow::greyUnusedControls() {
     const bool ballRod = option2_->isChecked();
     const auto greyed = [ballRod](QWidget& control, Uses uses, const QString& toolTip) {
-        const bool used = uses == Uses::Both || (uses == Uses::BallRod) == ballRod;
+        const bool used = UsedBy(uses, ballRod);
         control.setEnabled(used);
         control.setToolTip(used ? toolTip
                            : ballRod ? QStringLiteral("Не используется в варианте «1-шар 2-стержень»")
