@@ -92,6 +92,8 @@ template <typename Number> struct BasicModelRecord {
     // derivatives (1, 2, 2, 1).
     Number Pm, Pq, Pc, Ps;
     Number SumPm, SumPq, SumPc, SumPs;
+    // The contact force's stages summed with the same weights, and its impulse over the step (N*s).
+    Number SumFc, Ic;
 
     // Time: model time at the start of the step, time of the stage, wall-clock start (s).
     Number T, Ts, TStart;

@@ -23,6 +23,7 @@ template <typename Number> void firstPowers(BasicModelRecord<Number>& r) {
     r.SumPq = r.Pq;
     r.SumPc = r.Pc;
     r.SumPs = r.Ps;
+    r.SumFc = r.FcFj;
 }
 
 // The powers of a later stage, added with the stage's weight.
@@ -31,6 +32,7 @@ template <typename Number> void addPowers(BasicModelRecord<Number>& r, int weigh
     r.SumPq = r.Pq * weight + r.SumPq;
     r.SumPc = r.Pc * weight + r.SumPc;
     r.SumPs = r.Ps * weight + r.SumPs;
+    r.SumFc = r.FcFj * weight + r.SumFc;
 }
 
 } // namespace
@@ -79,6 +81,8 @@ template <typename Number> void RungeKuttaStep(BasicModelRecord<Number>& r, bool
     r.Eq = r.Eq - r.SumPq * r.h / 6;
     r.Es = r.Es - r.SumPs * r.h / 6;
     r.Wc = r.SumPc * r.h / 6 + r.Wc;
+    // The impulse of the contact force over the step, by the same rule.
+    r.Ic = r.SumFc * r.h / 6;
 
     if (r.StepContact == 1) r.Touched = 1;
     RefreshAllMirrors(r);
