@@ -6,6 +6,7 @@
 #include "core/model_record.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
+#include "impacts_window.h"
 #include "message_boxes.h"
 #include "pace.h"
 #include "run_timer.h"
@@ -61,6 +62,8 @@ public:
     CanvasWidget& picture2() { return *picture2_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    ImpactsWindow& impactsWindow() { return *impacts_; }
+    const QLabel& impactState() const { return *impactState_; }
 
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
@@ -110,6 +113,8 @@ private:
     void connectActions();
     void createStatusBar();
     void showRunState(const QString& state);
+    // The last contact in the status bar and every contact in "Удары" when it is open.
+    void showImpacts();
     void setTabOrder();
     void connectCommands();
     void setInitialState();
@@ -158,6 +163,7 @@ private:
     QLabel* runState_ = nullptr;
     QLabel* paceState_ = nullptr;
     QLabel* recordsState_ = nullptr;
+    QLabel* impactState_ = nullptr;
 
     QtMessageHost messageBoxes_;
     // Every message box of the window is shown through the run timer, which holds the run while
@@ -168,6 +174,7 @@ private:
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
     EnergyGraphWindow* energyGraph_ = nullptr;
+    ImpactsWindow* impacts_ = nullptr;
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;

@@ -62,6 +62,7 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         paces->addAction(action);
     }
     energyGraph = addAction(*view, QStringLiteral("График энергий"));
+    impacts = addAction(*view, QStringLiteral("Удары"));
 
     QMenu* run = addMenuTo(bar, QStringLiteral("&Расчёт"), QStringLiteral("RunMenu"));
     QMenu* end = CreateChild<QMenu>(run, QStringLiteral("Конец опыта"));

@@ -49,6 +49,7 @@ public:
     QActionGroup* paces;
     QAction* about;
     QAction* energyGraph; // "Вид" → "График энергий"
+    QAction* impacts;     // "Вид" → "Удары"
     // The pictures' context menus: save, copy; the third is the energy graph's.
     std::array<QAction*, 3> savePicture;
     std::array<QAction*, 3> copyPicture;

@@ -67,6 +67,12 @@ void MainWindow::connectActions() {
         energyGraph_->show();
         energyGraph_->raise();
     });
+    connect(a.impacts, &QAction::triggered, this, [this] {
+        impacts_->show();
+        showImpacts();
+        impacts_->raise();
+        impacts_->activateWindow();
+    });
     const Export pictures[] = {Export::Picture1, Export::Picture2, Export::EnergyGraph};
     for (std::size_t i = 0; i < 3; ++i) {
         connect(a.savePicture[i], &QAction::triggered, this, [this, what = pictures[i]] { exportAs(what); });
@@ -92,9 +98,12 @@ void MainWindow::createStatusBar() {
     paceState_->setObjectName(QStringLiteral("PaceState"));
     recordsState_ = addLabel(5);
     recordsState_->setObjectName(QStringLiteral("RecordsState"));
+    impactState_ = addLabel(6);
+    impactState_->setObjectName(QStringLiteral("ImpactState"));
     showRunState(QStringLiteral("Готово к расчёту"));
     connect(&runTimer_, &RunTimer::runStarted, this, [this] { showRunState(QStringLiteral("Идёт расчёт")); });
     connect(&runTimer_, &RunTimer::runEnded, this, [this] {
+        showImpacts();
         const RunEvent& end = runTimer_.lastEnd();
         if (end.kind == RunEvent::Kind::Finished)
             return showRunState(QStringLiteral("Опыт завершён: ") + QString::fromStdString(end.detail));
