@@ -53,11 +53,12 @@ QString LastImpactText(const std::vector<Impact>& finished, const std::optional<
     if (!unfinished && finished.empty()) return {};
     const Impact& impact = unfinished ? *unfinished : finished.back();
     const ImpactTexts t = ImpactFigures(impact, decimalSeparator);
+    // The restitution first: it is what the status bar is read for, and the bar may cut the rest.
     const QString span = impact.finished ? QString::fromStdString(t[0] + "–" + t[1] + " с")
                                          : QString::fromStdString("с " + t[0] + " с, не окончен");
-    return QStringLiteral("Удар %1: e_n %2, e_t %3, импульс %4 Н·с, потеря %5 Дж")
-        .arg(span, QString::fromStdString(t[2]), QString::fromStdString(t[3]), QString::fromStdString(t[4]),
-             QString::fromStdString(t[5]));
+    return QStringLiteral("Удар: e_n %1, e_t %2, импульс %3 Н·с, потеря %4 Дж, %5")
+        .arg(QString::fromStdString(t[2]), QString::fromStdString(t[3]), QString::fromStdString(t[4]),
+             QString::fromStdString(t[5]), span);
 }
 
 } // namespace kvor::ui

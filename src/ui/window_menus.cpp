@@ -98,7 +98,7 @@ void MainWindow::createStatusBar() {
     paceState_->setObjectName(QStringLiteral("PaceState"));
     recordsState_ = addLabel(5);
     recordsState_->setObjectName(QStringLiteral("RecordsState"));
-    impactState_ = addLabel(6);
+    impactState_ = addLabel(8);
     impactState_->setObjectName(QStringLiteral("ImpactState"));
     showRunState(QStringLiteral("Готово к расчёту"));
     connect(&runTimer_, &RunTimer::runStarted, this, [this] { showRunState(QStringLiteral("Идёт расчёт")); });
