@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a user gets it: scripts/package.sh builds it, lintian finds no error or
 # warning but the errors that wait for the owner's address, its dependencies name what Qt loads
-# at run time, it carries the lessons, and the batch runner taken out of it runs the ball-rod example.
+# at run time, it carries the lessons, and the batch runner taken out of it runs the ball-rod
+# example.
 #
 # Usage: package_test.sh SOURCE_FOLDER
 set -euo pipefail
