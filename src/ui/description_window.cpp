@@ -3,9 +3,12 @@
 #include "application.h"
 #include "child_object.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace kvor::ui {
@@ -34,6 +37,14 @@ DescriptionWindow::DescriptionWindow(QWidget* owner)
     layout->addWidget(title_);
     layout->addWidget(notes_, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
+
+    // Beside the main window, so that it hides nothing there, as far as the screen allows.
+    if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        const QPoint beside = owner->frameGeometry().topRight() + QPoint(1, 0);
+        move(std::max(room.left(), std::min(beside.x(), room.right() - width())),
+             std::max(room.top(), beside.y()));
+    }
 }
 
 void DescriptionWindow::showText(const QString& title, const QStringList& notes) {

@@ -1,8 +1,8 @@
 // Experiment files in the window: "Файл" → "Открыть опыт…", "Последние опыты", "Сохранить опыт",
 // "Сохранить опыт как…", "Описание опыта…", "Расчёт" → "Конец опыта", and the lessons that come
-// with the program in "Опыты". The file is the batch
-// runner's script language; reading, applying and writing it are the batch runner's own code, so
-// that a file means the same experiment in both programs.
+// with the program in "Опыты". The file is the batch runner's script language; reading, applying
+// and writing it are the batch runner's own code, so that a file means the same experiment in both
+// programs.
 
 #include "build_info.h"
 #include "child_object.h"
@@ -113,8 +113,10 @@ bool MainWindow::openExperiment(const QString& file) {
     resetToStartUp();
     for (const ScriptCommand& line : opened.lines) ApplySetupLine(line, *this);
     showPictureChanges();
-    experimentFile_ = isShippedLesson(file) ? QString() : QFileInfo(file).absoluteFilePath();
-    experimentFolder_ = QFileInfo(file).absolutePath();
+    const bool shipped = isShippedLesson(file);
+    experimentFile_ = shipped ? QString() : QFileInfo(file).absoluteFilePath();
+    // A lesson's copy is saved where the user keeps experiments, not among the lessons.
+    if (!shipped) experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
     showRunState(QStringLiteral("Опыт открыт: ") + QFileInfo(file).fileName() + skippedLines(opened.skipped));
