@@ -3,13 +3,13 @@
 #include "application.h"
 #include "child_object.h"
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kvor::ui {
 
@@ -19,7 +19,7 @@ DescriptionWindow::DescriptionWindow(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("DescriptionWindow"));
     setWindowTitle(QStringLiteral("Описание опыта"));
-    resize(480, 360);
+    resize(480, 360); // a lesson's title and notes without scrolling
 
     title_->setObjectName(QStringLiteral("DescriptionTitle"));
     title_->setWordWrap(true);
