@@ -32,17 +32,28 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
                                   QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
+    const QCommandLineOption lesson(QStringLiteral("lesson"),
+                                    QStringLiteral("Открыть опыт номер <N> из меню «Опыты»."),
+                                    QStringLiteral("N"));
+    parser.addOption(lesson);
     parser.addPositionalArgument(QStringLiteral("файл"), QStringLiteral("Открыть опыт из файла (.kvs)."),
                                  QStringLiteral("[файл]"));
 
     CommandLine options;
+    const bool parsed = parser.parse(arguments);
+    bool lessonNumber = false;
+    const int lessonGiven = parser.value(lesson).toInt(&lessonNumber);
     QString mistake;
-    if (!parser.parse(arguments))
+    if (!parsed)
         mistake = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
         mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
         mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+    else if (parser.isSet(lesson) && (!lessonNumber || lessonGiven < 1))
+        mistake = QStringLiteral("--lesson: номер опыта от 1, а не %1").arg(parser.value(lesson));
+    else if (parser.isSet(lesson) && !parser.positionalArguments().isEmpty())
+        mistake = QStringLiteral("Или --lesson, или файл опыта");
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -58,6 +69,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
+    if (parser.isSet(lesson) && lessonNumber) options.lesson = lessonGiven;
     return options;
 }
 
