@@ -34,12 +34,13 @@ struct ScriptCommand {
         Open,   // open FILE: the set-up lines of an experiment file, as if they stood here
         Save,   // save FILE: the current set-up as an experiment file
         End,    // end capacity | time T | separated: how the runs end
+        Contact, // contact exact | fixed: the contact law of the following runs
     };
     Kind kind = Kind::Print;
     OptionButton variant = OptionButton::Option1;
     TextBox box = Text1;
     CheckBox check = Check1;
-    bool on = false;  // check on, answer yes, print names
+    bool on = false;  // check on, answer yes, print names, contact exact
     long count = 0;   // run N
     int picture = 1;  // png picture1 | picture2 | picture3
     std::string text; // set TEXT, data FILE, csv FILE, png FILE, title TEXT, note TEXT, open FILE, save FILE
