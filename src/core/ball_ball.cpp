@@ -53,8 +53,10 @@ template <typename Number> void contactForce(BasicModelRecord<Number>& r) {
 // Drive1 = (C2 overlap + Kj2 d(overlap)/dt)/(Kj1 + Kj2), and the force in terms of Def1:
 //   F = ((C1 Kj2 - Kj1 C2) Def1 + Kj1 C2 overlap + Kj1 Kj2 d(overlap)/dt)/(Kj1 + Kj2).
 // When Kj1/C1 = Kj2/C2 the pair is one spring C1 C2/(C1 + C2) and one dashpot Kj1 Kj2/(Kj1 + Kj2)
-// and Def1 drops out. Without dampers the share is the static one. The force is not clamped
-// here: the step ends the contact at the instant it reaches 0.
+// and Def1 drops out. Without dampers the share is the static one. The share of the stage is
+// Def1Base + Def1Gain Drive1, from the integrating factor over the stage (exact_contact.cpp): the
+// drive depends on the motion alone, so the share can follow the drive of its own stage however
+// fast it relaxes. The force is not clamped here: the step ends the contact where it reaches 0.
 template <typename Number> void exactContactForce(BasicModelRecord<Number>& r, double separating) {
     if (r.ContactIn != 1) {
         r.Def1 = 0;
@@ -71,6 +73,7 @@ template <typename Number> void exactContactForce(BasicModelRecord<Number>& r, d
     double force;
     if (dampers > 0) {
         r.Drive1 = (r.C2 * overlap + r.Kj2 * closing) / dampers;
+        r.Def1 = r.Def1Base + r.Def1Gain * r.Drive1;
         r.VR1 = r.Drive1 - r.Relax1 * r.Def1;
         force = ((r.C1 * r.Kj2 - r.Kj1 * r.C2) * r.Def1 + r.Kj1 * r.C2 * overlap + r.Kj1 * r.Kj2 * closing) /
                 dampers;

@@ -28,17 +28,20 @@ double phi(int k, double z) {
     return (e - 1 - z - z * z / 2) / (z * z * z);
 }
 
-// The integrating factor of the share's relaxation over a piece, z = -Relax1 tau: e^(z/2) and e^z,
-// phi_1(z/2) for the half stages, and the weights of the four stages' drives in the end value
-// (Cox and Matthews' fourth-order exponential Runge-Kutta). Without relaxation (z = 0) they are
-// 1, 1, 1 and 1/6, 1/3, 1/6: the classical step.
+// The integrating factor of the share's relaxation over a piece, z = -Relax1 tau. With the drive
+// b known at the start (b1), at a stage and at the end, the share solves
+//   Def1(c tau) = e^(c z) Def1(0) + c tau (phi_1(c z) b1 + phi_2(c z) (b(c tau) - b1))
+// for a drive that changes linearly, and at the end, with the mean drive bm of the two middle
+// stages, e^z Def1(0) + tau (w1 b1 + wm bm + w4 b(tau)) for one that changes quadratically (the
+// weights of Cox and Matthews). Without relaxation they are the trapezium and Simpson's rule.
 struct ShareFactors {
-    double half, whole, phiHalf, w1, w2, w3;
+    double half, whole, p1Half, p2Half, w1, wm, w4;
 };
 
 ShareFactors shareFactors(double z) {
     const double p1 = phi(1, z), p2 = phi(2, z), p3 = phi(3, z);
-    return {std::exp(z / 2), std::exp(z), phi(1, z / 2), p1 - 3 * p2 + 4 * p3, p2 - 2 * p3, 4 * p3 - p2};
+    return {std::exp(z / 2), std::exp(z), phi(1, z / 2), phi(2, z / 2),
+            p1 - 3 * p2 + 4 * p3, 4 * p2 - 8 * p3, 4 * p3 - p2};
 }
 
 // What the step watches: how deep the bodies overlap (two balls: R12 - LR; the rod: the
@@ -52,8 +55,8 @@ template <typename Number> Watch watch(const BasicModelRecord<Number>& r) {
 }
 
 // One Runge-Kutta step of length tau from Z0 and the share share0 at time t0, under the law in
-// force (ContactIn). The share goes with the integrating factor of its relaxation over each stage;
-// the positions and velocities take the classical stages and weights. Leaves the state at t0 + tau
+// force (ContactIn). The positions and velocities take the classical stages and weights; the share
+// goes with the integrating factor of its relaxation, the drive of each stage its own. Leaves the state at t0 + tau
 // in Z and Def1, the stages' powers in the sums, and the derivatives evaluated once more at the
 // end; returns what the watch saw at the start and at the end.
 template <typename Number>
@@ -62,7 +65,8 @@ std::pair<Watch, Watch> piece(BasicModelRecord<Number>& r, bool plusFm, double t
     const bool share = r.BallBall == 1 && r.ContactIn == 1 && r.Kj1 + r.Kj2 > 0;
     const ShareFactors f = share ? shareFactors(-r.Relax1 * tau) : ShareFactors{};
     for (int i = 1; i <= n; ++i) r.Z[i] = r.Z0[i];
-    r.Def1 = share0;
+    r.Def1Base = share0;
+    r.Def1Gain = 0;
 
     // k1 = tau f(t0, Z0)
     r.Ts = t0;
@@ -74,8 +78,10 @@ std::pair<Watch, Watch> piece(BasicModelRecord<Number>& r, bool plusFm, double t
         r.RK1[i] = tau * r.DZ[i];
         r.Z[i] = r.RK1[i] / 2 + r.Z0[i];
     }
-    double a = 0;
-    if (share) r.Def1 = a = f.half * share0 + tau / 2 * f.phiHalf * b1;
+    if (share) {
+        r.Def1Base = f.half * share0 + tau / 2 * (f.p1Half - f.p2Half) * b1;
+        r.Def1Gain = tau / 2 * f.p2Half;
+    }
     // k2 = tau f(t0 + tau/2, Z0 + k1/2)
     r.Ts = tau / 2 + t0;
     Derivatives(r, plusFm, true);
@@ -85,7 +91,6 @@ std::pair<Watch, Watch> piece(BasicModelRecord<Number>& r, bool plusFm, double t
         r.RK2[i] = tau * r.DZ[i];
         r.Z[i] = r.RK2[i] / 2 + r.Z0[i];
     }
-    if (share) r.Def1 = f.half * share0 + tau / 2 * f.phiHalf * b2;
     // k3 = tau f(t0 + tau/2, Z0 + k2/2)
     Derivatives(r, plusFm, true);
     AddPowers(r, 2);
@@ -94,17 +99,18 @@ std::pair<Watch, Watch> piece(BasicModelRecord<Number>& r, bool plusFm, double t
         r.RK3[i] = tau * r.DZ[i];
         r.Z[i] = r.Z0[i] + r.RK3[i];
     }
-    if (share) r.Def1 = f.half * a + tau / 2 * f.phiHalf * (2 * b3 - b1);
+    if (share) {
+        r.Def1Base = f.whole * share0 + tau * (f.w1 * b1 + f.wm * (b2 + b3) / 2);
+        r.Def1Gain = tau * f.w4;
+    }
     // k4 = tau f(t0 + tau, Z0 + k3)
     r.Ts = t0 + tau;
     Derivatives(r, plusFm, true);
     AddPowers(r, 1);
-    const double b4 = r.Drive1;
     for (int i = 1; i <= n; ++i) r.RK4[i] = tau * r.DZ[i];
 
-    // Z = Z0 + (k1 + 2 k2 + 2 k3 + k4)/6
+    // Z = Z0 + (k1 + 2 k2 + 2 k3 + k4)/6; the share follows the drive at the end.
     for (int i = 1; i <= n; ++i) r.Z[i] = (r.RK2[i] * 2 + r.RK1[i] + r.RK3[i] * 2 + r.RK4[i]) / 6 + r.Z0[i];
-    if (share) r.Def1 = f.whole * share0 + tau * (f.w1 * b1 + 2 * f.w2 * (b2 + b3) + f.w3 * b4);
     Derivatives(r, plusFm, true);
     return {start, watch(r)};
 }

@@ -94,9 +94,9 @@ template <typename Number> struct BasicModelRecord {
     Number SumPm, SumPq, SumPc, SumPs;
     // The exact contact law ("Точная модель контакта"). Two balls: the rate (1/s) at which the
     // share Def1 relaxes towards its static value, (C1 + C2)/(Kj1 + Kj2), and what drives it at a
-    // stage (m/s). Dry friction per newton of the normal force, along the surfaces and its x and y
-    // parts, for the stages of the next step.
-    Number Relax1, Drive1;
+    // stage (m/s); the share of a stage is Def1Base + Def1Gain Drive1 (m, s). Dry friction per
+    // newton of the normal force, along the surfaces and its x and y parts, for the next step.
+    Number Relax1, Drive1, Def1Base, Def1Gain;
     Number Mus, Musx, Musy;
 
     // Time: model time at the start of the step, time of the stage, wall-clock start (s).

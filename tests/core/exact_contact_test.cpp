@@ -84,5 +84,47 @@ TEST_P(ExactContact, RestitutionConvergesToTheClosedFormAtFourthOrder) {
 INSTANTIATE_TEST_SUITE_P(AllRegimes, ExactContact, testing::ValuesIn(kImpacts),
                          [](const testing::TestParamInfo<Impact>& info) { return std::string(info.param.name); });
 
+TEST(ExactContact, EqualElasticBallsExchangeVelocities) {
+    const PlainRecord r = Strike({"", false, 1, 1, 1e4, 1e4, 0, 0}, 1e-5);
+    EXPECT_NEAR(r.VX1, 0, 1e-10);
+    EXPECT_NEAR(r.VX2, 1, 1e-10);
+}
+
+// However stiff the relaxation of the share (Kj/C down to 1E-8 s, a thousandth of h), nothing
+// diverges, and the impact tends to the elastic one as the dampers vanish.
+TEST(ExactContact, StiffShareNeverDiverges) {
+    for (const double Kj : {1e-6, 1e-3, 1.0, 1e3}) {
+        const PlainRecord r = Strike({"", false, 1, 1, 400, 800, Kj, Kj}, 1e-5);
+        EXPECT_GT(r.VX2 - r.VX1, 0) << Kj;
+        EXPECT_LE(r.VX2 - r.VX1, 1) << Kj;
+        if (Kj == 1e-6) EXPECT_NEAR(r.VX2 - r.VX1, 1, 1e-6);
+    }
+}
+
+// With unequal ratios Kj/C the share matters. The reference: the overlap x, its rate v and the
+// share d of the reduced pair at tiny steps of the classical method, the parting bisected.
+TEST(ExactContact, UnequalRatiosAgreeWithAReferenceIntegration) {
+    const Impact c{"", false, 1, 2, 1e4, 3e4, 50, 10};
+    struct S {
+        double x, v, d;
+    };
+    const double K = c.Kj1 + c.Kj2, m = c.m();
+    const auto rate = [&](S s) { return (c.C2 * (s.x - s.d) - c.C1 * s.d + c.Kj2 * s.v) / K; };
+    const auto force = [&](S s) { return c.C1 * s.d + c.Kj1 * rate(s); };
+    const auto f = [&](S s) { return S{s.v, -force(s) / m, rate(s)}; };
+    const auto rk4 = [&](S s, double h) {
+        const auto at = [](S s, S k, double w) { return S{s.x + w * k.x, s.v + w * k.v, s.d + w * k.d}; };
+        const S k1 = f(s), k2 = f(at(s, k1, h / 2)), k3 = f(at(s, k2, h / 2)), k4 = f(at(s, k3, h));
+        return S{s.x + h * (k1.x + 2 * k2.x + 2 * k3.x + k4.x) / 6, s.v + h * (k1.v + 2 * k2.v + 2 * k3.v + k4.v) / 6,
+                 s.d + h * (k1.d + 2 * k2.d + 2 * k3.d + k4.d) / 6};
+    };
+    S s{0, 1, 0};
+    while (force(rk4(s, 1e-7)) > 0) s = rk4(s, 1e-7);
+    double lo = 0, hi = 1e-7;
+    for (int k = 0; k < 60; ++k) (force(rk4(s, (lo + hi) / 2)) > 0 ? lo : hi) = (lo + hi) / 2;
+    const PlainRecord r = Strike(c, 1e-5);
+    EXPECT_NEAR(r.VX2 - r.VX1, -rk4(s, lo).v, 1e-9);
+}
+
 } // namespace
 } // namespace kvor
