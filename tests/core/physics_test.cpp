@@ -190,6 +190,22 @@ INSTANTIATE_TEST_SUITE_P(
                                     return s;
                                 }(),
                                 1e-5, 50, 0.8},
+                    Convergence{"ViscousBallsExactContact",
+                                [] {
+                                    auto s = kHeadOn;
+                                    for (auto l : {"set Kj1 5", "set Kj2 5", "set X1 -0.3", "set X2 0.3",
+                                                   "contact exact"})
+                                        s.push_back(l);
+                                    return s;
+                                }(),
+                                1e-4, 4, 3.5},
+                    Convergence{"ViscousRodExactContact",
+                                {"variant ball-rod", "set m10 1", "set m20 1", "set D1 0.1", "set C1 1",
+                                 "set Text24 4", "set Kj1 50", "set VX1 1", "set X1 -0.16", "set Y1 0",
+                                 "contact exact"},
+                                1e-4,
+                                10,
+                                3.5},
                     Convergence{"ViscousRod",
                                 {"variant ball-rod", "set m10 1", "set m20 1", "set D1 0.1", "set C1 1",
                                  "set Text24 4", "set Kj1 50", "set VX1 1", "set X1 -0.16", "set Y1 0"},
