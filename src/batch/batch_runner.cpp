@@ -310,7 +310,8 @@ void BatchRunner::openExperiment(const std::string& file) {
 
 void BatchRunner::saveExperiment(const std::string& file) {
     try {
-        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd(), experiment_->exactContact()));
+        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd(),
+                                                experiment_->exactContact()));
     } catch (const FileWriteError& failed) {
         reportWriteError(failed);
     }

@@ -40,7 +40,7 @@ struct ShareFactors {
 
 ShareFactors shareFactors(double z) {
     const double p1 = phi(1, z), p2 = phi(2, z), p3 = phi(3, z);
-    return {std::exp(z / 2), std::exp(z), phi(1, z / 2), phi(2, z / 2),
+    return {std::exp(z / 2),      std::exp(z),     phi(1, z / 2), phi(2, z / 2),
             p1 - 3 * p2 + 4 * p3, 4 * p2 - 8 * p3, 4 * p3 - p2};
 }
 
@@ -56,11 +56,12 @@ template <typename Number> Watch watch(const BasicModelRecord<Number>& r) {
 
 // One Runge-Kutta step of length tau from Z0 and the share share0 at time t0, under the law in
 // force (ContactIn). The positions and velocities take the classical stages and weights; the share
-// goes with the integrating factor of its relaxation, the drive of each stage its own. Leaves the state at t0 + tau
-// in Z and Def1, the stages' powers in the sums, and the derivatives evaluated once more at the
-// end; returns what the watch saw at the start and at the end.
+// goes with the integrating factor of its relaxation, the drive of each stage its own. Leaves the state at t0
+// + tau in Z and Def1, the stages' powers in the sums, and the derivatives evaluated once more at the end;
+// returns what the watch saw at the start and at the end.
 template <typename Number>
-std::pair<Watch, Watch> piece(BasicModelRecord<Number>& r, bool plusFm, double t0, double tau, double share0) {
+std::pair<Watch, Watch> piece(BasicModelRecord<Number>& r, bool plusFm, double t0, double tau,
+                              double share0) {
     constexpr int n = kStateSize;
     const bool share = r.BallBall == 1 && r.ContactIn == 1 && r.Kj1 + r.Kj2 > 0;
     const ShareFactors f = share ? shareFactors(-r.Relax1 * tau) : ShareFactors{};

@@ -120,7 +120,8 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     for (int n = 1; n <= kTextBoxCount; ++n)
         if (IsScaleBox(static_cast<TextBox>(n))) takeScaleText(static_cast<TextBox>(n));
     try {
-        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd(), experiment_->exactContact()));
+        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd(),
+                                                        experiment_->exactContact()));
     } catch (const FileWriteError& failed) {
         const QString detail =
             QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed.code, failed.reason);

@@ -82,7 +82,9 @@ TEST_P(ExactContact, RestitutionConvergesToTheClosedFormAtFourthOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllRegimes, ExactContact, testing::ValuesIn(kImpacts),
-                         [](const testing::TestParamInfo<Impact>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<Impact>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(ExactContact, EqualElasticBallsExchangeVelocities) {
     const PlainRecord r = Strike({"", false, 1, 1, 1e4, 1e4, 0, 0}, 1e-5);
@@ -115,7 +117,8 @@ TEST(ExactContact, UnequalRatiosAgreeWithAReferenceIntegration) {
     const auto rk4 = [&](S s, double h) {
         const auto at = [](S s, S k, double w) { return S{s.x + w * k.x, s.v + w * k.v, s.d + w * k.d}; };
         const S k1 = f(s), k2 = f(at(s, k1, h / 2)), k3 = f(at(s, k2, h / 2)), k4 = f(at(s, k3, h));
-        return S{s.x + h * (k1.x + 2 * k2.x + 2 * k3.x + k4.x) / 6, s.v + h * (k1.v + 2 * k2.v + 2 * k3.v + k4.v) / 6,
+        return S{s.x + h * (k1.x + 2 * k2.x + 2 * k3.x + k4.x) / 6,
+                 s.v + h * (k1.v + 2 * k2.v + 2 * k3.v + k4.v) / 6,
                  s.d + h * (k1.d + 2 * k2.d + 2 * k3.d + k4.d) / 6};
     };
     S s{0, 1, 0};
