@@ -99,7 +99,9 @@ TEST(ExactContact, StiffShareNeverDiverges) {
         const PlainRecord r = Strike({"", false, 1, 1, 400, 800, Kj, Kj}, 1e-5);
         EXPECT_GT(r.VX2 - r.VX1, 0) << Kj;
         EXPECT_LE(r.VX2 - r.VX1, 1) << Kj;
-        if (Kj == 1e-6) EXPECT_NEAR(r.VX2 - r.VX1, 1, 1e-6);
+        if (Kj == 1e-6) {
+            EXPECT_NEAR(r.VX2 - r.VX1, 1, 1e-6);
+        }
     }
 }
 
