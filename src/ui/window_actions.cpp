@@ -78,6 +78,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         action->setData(static_cast<int>(kind));
         runEnds->addAction(action);
     }
+    exactContact = addAction(*run, QStringLiteral("Точная модель контакта"));
+    exactContact->setCheckable(true);
 
     help_ = addMenuTo(bar, QStringLiteral("&Справка"), QStringLiteral("HelpMenu"));
     about = addAction(*help_, QStringLiteral("О программе"));
