@@ -99,6 +99,7 @@ MainWindow::MainWindow(MessageHost* messages)
     setTabOrder();
     connectCommands();
     setPace(UserSettings::pace());
+    savedSetup_ = setupText();
 }
 
 MainWindow::~MainWindow() = default;
@@ -352,8 +353,10 @@ void MainWindow::exitProgram() {
 }
 
 // Closing by "Выход" or by the frame closes the About window too, so that no window is left and
-// the program ends; a run in progress ends without another step or a message.
+// the program ends; a run in progress ends without another step or a message. A changed set-up
+// is offered for saving first, and "Отмена" keeps the window.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayPutExperimentAside()) return event->ignore();
     runTimer_.end();
     if (about_) about_->close();
     energyGraph_->close();

@@ -126,8 +126,12 @@ private:
     // experiment_files.cpp
     void connectExperimentActions();
     void askToOpenExperiment();
-    void saveExperiment();
-    void saveExperimentAs();
+    bool saveExperiment();
+    bool saveExperimentAs();
+    std::string setupText();
+    // Whether the experiment may give way to another or to the end of the program: it is as last
+    // opened or saved, or the user saved it or let it go when asked.
+    bool mayPutExperimentAside();
     void showRecentExperiments();
     void showDescription();
     void chooseRunEnd(RunEnd::Kind kind);
@@ -172,6 +176,7 @@ private:
     ExperimentText description_;
     QString experimentFile_;
     QString experimentFolder_;
+    std::string savedSetup_; // the file of the set-up as last opened or saved, or at start-up
 };
 
 } // namespace kvor::ui
