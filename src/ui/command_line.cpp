@@ -1,8 +1,11 @@
 #include "command_line.h"
 
+#include "window_zoom.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -32,6 +35,11 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
                                   QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
+    const QCommandLineOption zoom(QStringLiteral("zoom"),
+                                  QStringLiteral("Масштаб окон в этом запуске, в процентах (выбор в окне не "
+                                                 "меняется)."),
+                                  QStringLiteral("100|125|150|200|250"));
+    parser.addOption(zoom);
     parser.addPositionalArgument(QStringLiteral("файл"), QStringLiteral("Открыть опыт из файла (.kvs)."),
                                  QStringLiteral("[файл]"));
 
@@ -43,6 +51,14 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
         mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+    const auto percent = [&] {
+        bool number = false;
+        const int p = parser.value(zoom).toInt(&number);
+        const bool listed = std::find(kZoomPercents.begin(), kZoomPercents.end(), p) != kZoomPercents.end();
+        return number && listed ? std::optional<int>(p) : std::nullopt;
+    };
+    if (mistake.isEmpty() && parser.isSet(zoom) && !percent())
+        mistake = QStringLiteral("--zoom: 100, 125, 150, 200 или 250, а не %1").arg(parser.value(zoom));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -58,6 +74,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
+    if (parser.isSet(zoom)) options.zoom = percent();
     return options;
 }
 

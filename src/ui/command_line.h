@@ -14,6 +14,7 @@ struct CommandLine {
     QString dataFile;              // --data FILE: the data file of this run only; empty when not given
     QString experimentFile;        // FILE: the experiment file to open; empty when not given
     std::optional<Pace> pace;      // --pace slow|normal|fast|max: the pace of this run only
+    std::optional<int> zoom;       // --zoom PERCENT, one of kZoomPercents: the zoom of this run only
     std::optional<int> exitStatus; // set when the program ends at once, its texts written
 };
 

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     kvor::ui::MainWindow window;
     if (!options.dataFile.isEmpty()) window.useDataFileForThisRun(options.dataFile);
     if (options.pace) window.setPace(*options.pace);
+    if (options.zoom) window.zoom().setPercent(*options.zoom);
     window.show();
     // Over the window, so that a message about the file has something to stand on.
     if (!options.experimentFile.isEmpty()) window.openExperiment(options.experimentFile);

@@ -11,6 +11,7 @@
 #include "run_timer.h"
 #include "view/track_store.h"
 #include "window_actions.h"
+#include "window_zoom.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -61,6 +62,13 @@ public:
     CanvasWidget& picture2() { return *picture2_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    EnergyGraphWindow& energyGraph() { return *energyGraph_; }
+    // The zoom of the program's windows; a window joins it with zoom().follow(window). Setting it
+    // here lasts for the session; a choice in "Масштаб" is also remembered for the next one.
+    WindowZoom& zoom() { return *zoom_; }
+    // F11: the window fills the screen, its form in the middle at the largest listed zoom that
+    // fits; back, at the zoom it had.
+    void setFullScreen(bool on);
 
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
@@ -122,6 +130,7 @@ private:
     QImage pictureImage(Export what);
     void showAbout();
     void exitProgram();
+    void chooseZoom(int percent);
 
     // experiment_files.cpp
     void connectExperimentActions();
@@ -172,6 +181,9 @@ private:
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
     EnergyGraphWindow* energyGraph_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
+    QWidget* client_ = nullptr;
+    int zoomBeforeFullScreen_ = 100;
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;
