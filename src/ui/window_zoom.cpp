@@ -52,6 +52,8 @@ void remember(QWidget& window) {
 }
 
 void zoom(QWidget& window, double factor) {
+    const double before = ZoomOf(&window);
+    window.setProperty(kFactor, factor);
     QList<QWidget*> widgets;
     collect(window, widgets);
     for (QWidget* w : widgets) {
@@ -75,13 +77,16 @@ void zoom(QWidget& window, double factor) {
     for (auto it = widgets.rbegin(); it != widgets.rend(); ++it)
         if ((*it)->layout()) (*it)->layout()->activate();
     // A window the user sizes grows and shrinks with the zoom from the size it has.
-    const double before = window.property(kFactor).isValid() ? window.property(kFactor).toDouble() : 1.0;
     if (window.minimumSize() != window.maximumSize() && before != factor)
         window.resize(window.size() * (factor / before));
-    window.setProperty(kFactor, factor);
 }
 
 } // namespace
+
+double ZoomOf(const QWidget* widget) {
+    const QVariant factor = widget ? widget->window()->property(kFactor) : QVariant();
+    return factor.isValid() ? factor.toDouble() : 1.0;
+}
 
 void Place(QWidget& control, const QRect& place) {
     control.setProperty(kPlace, place);

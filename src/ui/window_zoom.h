@@ -22,6 +22,9 @@ protected:
     ~ZoomFollower() = default;
 };
 
+// The zoom of the window that `widget` is in: 1 before the window follows one.
+double ZoomOf(const QWidget* widget);
+
 // Puts a control at `place`, given at 100 %; a window that follows the zoom multiplies it.
 void Place(QWidget& control, const QRect& place);
 
