@@ -373,7 +373,9 @@ void MainWindow::chooseZoom(int percent) {
 
 void MainWindow::setFullScreen(bool on) {
     actions_->fullScreen->setChecked(on);
-    if (on == isFullScreen()) return;
+    // Its own record of the state: without a window manager the window never learns it changed.
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
     if (on) {
         zoomBeforeFullScreen_ = zoom_->percent();
         // The form with its menu bar and status bar, at 100 %.
@@ -386,15 +388,19 @@ void MainWindow::setFullScreen(bool on) {
             const QSizeF zoomed = form * (percent / 100.0);
             if (zoomed.width() <= screen.width() && zoomed.height() <= screen.height()) fits = percent;
         }
+        // Zoomed while its size is still the form's, then free to take the screen's.
+        zoom_->setPercent(fits);
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        zoom_->setPercent(fits);
         showFullScreen();
+        setGeometry(this->screen()->geometry()); // also where no window manager does it
     } else {
         showNormal();
         layout()->setSizeConstraint(QLayout::SetFixedSize);
         zoom_->setPercent(zoomBeforeFullScreen_);
+        layout()->activate();
+        adjustSize();
     }
 }
 

@@ -184,6 +184,7 @@ private:
     WindowZoom* zoom_ = nullptr;
     QWidget* client_ = nullptr;
     int zoomBeforeFullScreen_ = 100;
+    bool fullScreen_ = false;
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;

@@ -66,6 +66,16 @@ TEST_F(MainWindowLayout, CaptionsAndExampleNumbersAreLegible) {
     }
 }
 
+// F11 shows the form at the largest zoom that fits the screen (800 by 600 here), and back at its own.
+TEST_F(MainWindowLayout, FullScreenAtTheLargestZoomThatFits) {
+    window.zoom().setPercent(200);
+    window.setFullScreen(true);
+    EXPECT_EQ(window.zoom().percent(), 100);
+    window.setFullScreen(false);
+    EXPECT_EQ(window.zoom().percent(), 200);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
 TEST(MainWindowLocale, CommaLocaleWritesDecimalCommas) {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     ScriptedMessages messages;
