@@ -21,6 +21,7 @@ public:
     CanvasWidget(QSize size, double devicePixelRatio, QWidget* parent);
 
     Picture& picture() { return picture_; }
+    RecordedPicture& recordedPicture() { return picture_; }
     // The picture as last shown: the image that is saved and copied.
     const ImageCanvas& canvas() const { return image_->canvas(); }
 

@@ -106,6 +106,7 @@ MainWindow::MainWindow(MessageHost* messages)
     actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_, *energyGraph_);
     connectActions();
     connectExperimentActions();
+    connectUnitAxes();
     setTabOrder();
     connectCommands();
     setPace(UserSettings::pace());
@@ -295,6 +296,7 @@ void MainWindow::setText(TextBox box, std::string_view text) {
 // the program's own write.
 void MainWindow::takeScaleText(TextBox box) {
     texts_[box] = boxes_[box]->text().toStdString();
+    followScale(box);
 }
 
 void MainWindow::selectText(TextBox box) {
@@ -338,6 +340,7 @@ QString MainWindow::dataFile() const {
 
 void MainWindow::showPictureChanges() {
     experiment_->ShowLastUpdate();
+    showUnitAxes();
     picture1_->showChanges();
     picture2_->showChanges();
     if (energyGraph_ && energyGraph_->isVisible()) energyGraph_->showChanges();

@@ -10,6 +10,7 @@
 #include "pace.h"
 #include "run_timer.h"
 #include "view/track_store.h"
+#include "view/unit_axes.h"
 #include "window_actions.h"
 #include "window_zoom.h"
 
@@ -18,7 +19,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -69,6 +72,9 @@ public:
     // F11: the window fills the screen, its form in the middle at the largest listed zoom that
     // fits; back, at the zoom it had.
     void setFullScreen(bool on);
+    // "Оси в единицах величин", off at start-up: the pictures' axes numbered in the quantities'
+    // units, for this session.
+    void setUnitAxes(bool on);
 
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
@@ -132,6 +138,11 @@ private:
     void exitProgram();
     void chooseZoom(int percent);
 
+    // window_axes.cpp
+    void connectUnitAxes();
+    void showUnitAxes();
+    void followScale(TextBox box);
+
     // experiment_files.cpp
     void connectExperimentActions();
     void askToOpenExperiment();
@@ -185,6 +196,8 @@ private:
     QWidget* client_ = nullptr;
     int zoomBeforeFullScreen_ = 100;
     bool fullScreen_ = false;
+    bool unitAxes_ = false;
+    std::optional<std::pair<AxisScales, GraphSelection>> axesDrawn_; // what the numbers show
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;

@@ -23,8 +23,8 @@ QRect PictureImage::update(const RecordedPicture& picture) {
     const DrawingList& track = picture.trackLayer();
     const DrawingList& bodies = picture.bodiesLayer();
     const bool baseChanged = !drawn_ || picture.baseLayer().revision() != baseRevision_ ||
-                             picture.axesLayer().revision() != axesRevision_ || track.rewrites() != trackRewrites_ ||
-                             track.size() < trackDrawn_;
+                             picture.axesLayer().revision() != axesRevision_ ||
+                             track.rewrites() != trackRewrites_ || track.size() < trackDrawn_;
     const bool trackGrew = track.size() > trackDrawn_;
     if (!baseChanged && !trackGrew && bodies.revision() == bodiesRevision_) return {};
 

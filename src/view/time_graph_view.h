@@ -10,6 +10,7 @@ namespace kvor {
 // Which velocity curves are plotted: the check boxes beside VX1, VY1, VX2, VY2, w1 and w2.
 struct GraphSelection {
     bool VX1 = false, VY1 = false, VX2 = false, VY2 = false, w1 = false, w2 = false;
+    friend bool operator==(const GraphSelection&, const GraphSelection&) = default;
 };
 
 // The curves in the order their points are plotted: the quantity, the scale it is divided by, its

@@ -73,5 +73,32 @@ TEST_F(WindowPictures, At200PercentEverythingIsDrawnAgainAtTwiceTheSize) {
     EXPECT_EQ(picture1().image(), at100);
 }
 
+// Off, the axes in units leave the pictures as specified. On, a scale changed after a run moves its
+// points to the new scale: the time graph is then the one of a run made at that scale, numbers and
+// legend included.
+TEST_F(WindowPictures, AxesInUnitsMoveThePointsToANewScale) {
+    const QImage plain = picture2().image().copy();
+    window.setUnitAxes(true);
+    EXPECT_NE(picture2().image(), plain);
+    window.setUnitAxes(false);
+    EXPECT_EQ(picture2().image(), plain);
+
+    ui::MainWindow atOnce(&messages);
+    atOnce.experiment().setDataFile(dataFile());
+    atOnce.setPace(ui::Pace::Max);
+    auto* mt = atOnce.findChild<QLineEdit*>("Text51");
+    mt->setText("0,04");
+    QTest::keyClick(mt, Qt::Key_Return);
+    for (ui::MainWindow* w : {&window, &atOnce}) {
+        w->setRunEnd(*ParseRunEnd("time", "0.2"));
+        w->setUnitAxes(true);
+        ClickAndRun(*w, "Command1");
+    }
+    type("Text51", "0.04");
+    window.showPictureChanges();
+    EXPECT_EQ(picture2().image(), atOnce.picture2().canvas().image());
+    window.setRunEnd({});
+}
+
 } // namespace
 } // namespace kvor::test
