@@ -35,6 +35,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
                                   QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
+    const QCommandLineOption lesson(QStringLiteral("lesson"),
+                                    QStringLiteral("Открыть опыт номер <N> из меню «Опыты»."),
+                                    QStringLiteral("N"));
+    parser.addOption(lesson);
     const QCommandLineOption zoom(QStringLiteral("zoom"),
                                   QStringLiteral("Масштаб окон в этом запуске, в процентах (выбор в окне не "
                                                  "меняется)."),
@@ -44,13 +48,20 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                  QStringLiteral("[файл]"));
 
     CommandLine options;
+    const bool parsed = parser.parse(arguments);
+    bool lessonNumber = false;
+    const int lessonGiven = parser.value(lesson).toInt(&lessonNumber);
     QString mistake;
-    if (!parser.parse(arguments))
+    if (!parsed)
         mistake = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
         mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
         mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+    else if (parser.isSet(lesson) && (!lessonNumber || lessonGiven < 1))
+        mistake = QStringLiteral("--lesson: номер опыта от 1, а не %1").arg(parser.value(lesson));
+    else if (parser.isSet(lesson) && !parser.positionalArguments().isEmpty())
+        mistake = QStringLiteral("Или --lesson, или файл опыта");
     const auto percent = [&] {
         bool number = false;
         const int p = parser.value(zoom).toInt(&number);
@@ -74,6 +85,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
+    if (parser.isSet(lesson) && lessonNumber) options.lesson = lessonGiven;
     if (parser.isSet(zoom)) options.zoom = percent();
     return options;
 }

@@ -411,13 +411,14 @@ void MainWindow::exitProgram() {
     close();
 }
 
-// Closing by "Выход" or by the frame closes the About window too, so that no window is left and
-// the program ends; a run in progress ends without another step or a message. A changed set-up
-// is offered for saving first, and "Отмена" keeps the window.
+// Closing by "Выход" or by the frame closes the About and description windows too, so that no
+// window is left and the program ends; a run in progress ends without another step or a message.
+// A changed set-up is offered for saving first, and "Отмена" keeps the window.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!mayPutExperimentAside()) return event->ignore();
     runTimer_.end();
     if (about_) about_->close();
+    if (descriptionWindow_) descriptionWindow_->close();
     energyGraph_->close();
     event->accept();
 }

@@ -2,8 +2,10 @@
 
 #include "about_window.h"
 #include "batch/experiment_file.h"
+#include "batch/lessons.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
+#include "description_window.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
 #include "message_boxes.h"
@@ -75,6 +77,8 @@ public:
     // "Оси в единицах величин", off at start-up: the pictures' axes numbered in the quantities'
     // units, for this session.
     void setUnitAxes(bool on);
+    // "Описание опыта" while it is open.
+    DescriptionWindow* descriptionWindow() const { return descriptionWindow_; }
 
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
@@ -108,6 +112,10 @@ public:
     // one of the installed lessons.
     QString experimentFile() const { return experimentFile_; }
     const ExperimentText& experimentText() const { return description_; }
+    // The lessons that "Опыты" lists, and the n-th of them (from 1) opened as "Открыть опыт…"
+    // opens a file; false for a number that names none.
+    const std::vector<Lesson>& lessons() const { return lessons_; }
+    bool openLesson(std::size_t n);
     // How the runs end, shown in "Конец опыта"; choosing it in the menu also remembers it.
     void setRunEnd(const RunEnd& end) override;
 
@@ -154,6 +162,8 @@ private:
     bool mayPutExperimentAside();
     void showRecentExperiments();
     void showDescription();
+    void refreshDescription();
+    void createLessonMenu();
     void chooseRunEnd(RunEnd::Kind kind);
     void resetToStartUp();
     void showExperimentName(const QString& file);
@@ -191,6 +201,7 @@ private:
     SteadyClock clock_;
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
+    QPointer<DescriptionWindow> descriptionWindow_;
     EnergyGraphWindow* energyGraph_ = nullptr;
     WindowZoom* zoom_ = nullptr;
     QWidget* client_ = nullptr;
@@ -203,6 +214,7 @@ private:
     QString experimentFile_;
     QString experimentFolder_;
     std::string savedSetup_; // the file of the set-up as last opened or saved, or at start-up
+    std::vector<Lesson> lessons_;
 };
 
 } // namespace kvor::ui
