@@ -46,6 +46,7 @@ TEST_F(WindowPictures, At200PercentEverythingIsDrawnAgainAtTwiceTheSize) {
     click("Command7"); // the bodies at their start, over the grid
     const QImage at100 = picture1().image();
     const QRect text1 = control("Text1")->geometry();
+    const int font = control("Text1")->font().pixelSize();
     click("Command6");
     const QSize about = window.aboutWindow()->size(), energy = window.energyGraph().image().size();
     window.zoom().setPercent(200);
@@ -66,6 +67,7 @@ TEST_F(WindowPictures, At200PercentEverythingIsDrawnAgainAtTwiceTheSize) {
             }
     QCoreApplication::processEvents();
     EXPECT_EQ(control("Text1")->geometry(), QRect(text1.topLeft() * 2, text1.size() * 2));
+    EXPECT_EQ(control("Text1")->font().pixelSize(), font * 2);
     EXPECT_EQ(window.centralWidget()->size(), QSize(789, 557) * 2);
     EXPECT_EQ(window.aboutWindow()->size(), about * 2);
     EXPECT_EQ(window.energyGraph().image().size(), energy * 2);
