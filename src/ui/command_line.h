@@ -15,6 +15,7 @@ struct CommandLine {
     QString experimentFile;        // FILE: the experiment file to open; empty when not given
     std::optional<int> lesson;     // --lesson N: the N-th lesson of "Опыты" to open, from 1
     std::optional<Pace> pace;      // --pace slow|normal|fast|max: the pace of this run only
+    std::optional<int> zoom;       // --zoom PERCENT, one of kZoomPercents: the zoom of this run only
     std::optional<int> exitStatus; // set when the program ends at once, its texts written
 };
 

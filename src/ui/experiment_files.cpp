@@ -29,6 +29,7 @@ namespace {
 
 constexpr auto kFilter = "Опыт Kvor3m (*.kvs);;Все файлы (*)";
 constexpr std::string_view kCannotOpen = "Не удалось открыть опыт";
+constexpr std::string_view kAskToSave = "Сохранить изменения в опыте?";
 // The language of the window's texts: a file's lines tagged with it are shown before the untagged.
 constexpr std::string_view kWindowLanguage = "ru";
 
@@ -103,6 +104,7 @@ bool MainWindow::openLesson(std::size_t n) {
 }
 
 bool MainWindow::openExperiment(const QString& file) {
+    if (!mayPutExperimentAside()) return false;
     ExperimentFile opened;
     try {
         opened = OpenExperimentFile(ToPath(file));
@@ -124,6 +126,7 @@ bool MainWindow::openExperiment(const QString& file) {
     if (!shipped) experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
+    savedSetup_ = setupText();
     showRunState(QStringLiteral("Опыт открыт: ") + QFileInfo(file).fileName() + skippedLines(opened.skipped));
     if (const auto* shown = description_.shownTo(kWindowLanguage); shown && !shown->notes.empty())
         showDescription();
@@ -148,13 +151,33 @@ void MainWindow::resetToStartUp() {
     description_ = {};
 }
 
-bool MainWindow::saveExperimentTo(const QString& file) {
-    // What the scale boxes show is saved, also when an edit of one is not finished yet.
+// What the scale boxes show is saved, also when an edit of one is not finished yet.
+std::string MainWindow::setupText() {
     for (int n = 1; n <= kTextBoxCount; ++n)
         if (IsScaleBox(static_cast<TextBox>(n))) takeScaleText(static_cast<TextBox>(n));
+    return ExperimentFileText(*this, description_, experiment_->runEnd(), experiment_->exactContact());
+}
+
+// The set-up changed when the file it would be saved as differs from the one last opened or saved
+// (the start-up set-up before either): "Запись" and what the panel writes are not in the file.
+// The question holds a run; "Отмена" lets it go on.
+bool MainWindow::mayPutExperimentAside() {
+    if (setupText() == savedSetup_) return true;
+    switch (messages_.askToSave(kAskToSave)) {
+    case MessageHost::SaveAnswer::Save:
+        return saveExperiment();
+    case MessageHost::SaveAnswer::Discard:
+        return true;
+    case MessageHost::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::saveExperimentTo(const QString& file) {
+    const std::string text = setupText();
     try {
-        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd(),
-                                                        experiment_->exactContact()));
+        WriteWholeFile(ToPath(file), text);
     } catch (const FileWriteError& failed) {
         const QString detail =
             QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed.code, failed.reason);
@@ -164,6 +187,7 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     experimentFile_ = QFileInfo(file).absoluteFilePath();
     experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(experimentFile_);
+    savedSetup_ = text;
     showExperimentName(file);
     showRunState(QStringLiteral("Опыт сохранён: ") + QFileInfo(file).fileName());
     return true;
@@ -176,21 +200,18 @@ void MainWindow::askToOpenExperiment() {
     if (!file.isEmpty()) openExperiment(file);
 }
 
-void MainWindow::saveExperiment() {
-    if (experimentFile_.isEmpty())
-        saveExperimentAs();
-    else
-        saveExperimentTo(experimentFile_);
+bool MainWindow::saveExperiment() {
+    return experimentFile_.isEmpty() ? saveExperimentAs() : saveExperimentTo(experimentFile_);
 }
 
-void MainWindow::saveExperimentAs() {
+bool MainWindow::saveExperimentAs() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
     QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить опыт"),
                                                 QDir(folder).filePath(QStringLiteral("опыт.kvs")),
                                                 QString::fromUtf8(kFilter));
-    if (file.isEmpty()) return;
+    if (file.isEmpty()) return false;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".kvs");
-    saveExperimentTo(file);
+    return saveExperimentTo(file);
 }
 
 void MainWindow::showRecentExperiments() {
@@ -204,7 +225,10 @@ void MainWindow::showRecentExperiments() {
 
 // "Описание опыта", made when it is not open, brought to the front when it is.
 void MainWindow::showDescription() {
-    if (!descriptionWindow_) descriptionWindow_ = CreateChild<DescriptionWindow>(this);
+    if (!descriptionWindow_) {
+        descriptionWindow_ = CreateChild<DescriptionWindow>(this);
+        zoom_->follow(*descriptionWindow_);
+    }
     refreshDescription();
     descriptionWindow_->show();
     descriptionWindow_->raise();

@@ -1,12 +1,17 @@
 #include "user_settings.h"
 
+#include "window_zoom.h"
+
 #include <QSettings>
+
+#include <algorithm>
 
 namespace kvor::ui {
 
 namespace {
 
 const auto kPaceKey = QStringLiteral("pace");
+const auto kZoomKey = QStringLiteral("view/zoom");
 const auto kDataFileKey = QStringLiteral("recording/dataFile");
 const auto kRecentKey = QStringLiteral("experiments/recent");
 const auto kRunEndKey = QStringLiteral("run/end");
@@ -21,6 +26,16 @@ Pace UserSettings::pace() {
 
 void UserSettings::setPace(Pace pace) {
     QSettings().setValue(kPaceKey, PaceName(pace));
+}
+
+int UserSettings::zoom() {
+    const int percent = QSettings().value(kZoomKey, 100).toInt();
+    return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end() ? percent
+                                                                                                 : 100;
+}
+
+void UserSettings::setZoom(int percent) {
+    QSettings().setValue(kZoomKey, percent);
 }
 
 QString UserSettings::dataFile() {

@@ -16,6 +16,10 @@ public:
     static Pace pace();
     static void setPace(Pace pace);
 
+    // "view/zoom": the zoom of the windows in per cent, one of kZoomPercents; 100 before any.
+    static int zoom();
+    static void setZoom(int percent);
+
     // "recording/dataFile": the data file chosen with "Файл записи…"; empty before any.
     static QString dataFile();
     static void setDataFile(const QString& file);
