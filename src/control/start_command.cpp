@@ -44,7 +44,7 @@ bool Experiment::StartExperiment() {
     r_.TStart = platform_.clock.seconds();
     impacts_.clear();
     ++impactGeneration_;
-    meter_.Start(r_.T);
+    meter_.Start(r_);
     BeginSeries();
     return true;
 }

@@ -17,7 +17,7 @@ struct ContactVelocity {
 };
 
 template <typename Number>
-ContactVelocity contactVelocity(const BasicModelRecord<Number>& r, const BasicStateVector<Number>& z) {
+ContactVelocity contactVelocity(const BasicModelRecord<Number>& r, const BasicStateVector<double>& z) {
     double nx, ny, r2x, r2y;
     if (r.BallRod == 1) {
         const RodTouchPoint touch = RodTouchAt(r, z);
@@ -41,26 +41,27 @@ ContactVelocity contactVelocity(const BasicModelRecord<Number>& r, const BasicSt
 
 // The kinetic energy of translation and rotation of both bodies in the state z.
 template <typename Number>
-double kineticEnergy(const BasicModelRecord<Number>& r, const BasicStateVector<Number>& z) {
+double kineticEnergy(const BasicModelRecord<Number>& r, const BasicStateVector<double>& z) {
     const double v1 = z[7] * z[7] + z[9] * z[9], v2 = z[8] * z[8] + z[10] * z[10];
     return (r.m1 * v1 + r.m2 * v2 + r.J1 * z[11] * z[11] + r.J2 * z[12] * z[12]) / 2;
 }
 
 } // namespace
 
-void ImpactMeter::Start(double T) {
+void ImpactMeter::Start(const ModelRecord& r) {
     inContact_ = false;
-    lastT_ = T;
+    lastT_ = r.T;
+    for (int i = 1; i <= kStateSize; ++i) last_[i] = r.Z[i];
 }
 
 // The contact began in this step: the state before it is the one the step started from.
 template <typename Number> void ImpactMeter::Begin(const BasicModelRecord<Number>& r) {
-    const ContactVelocity c = contactVelocity(r, r.Z0);
+    const ContactVelocity c = contactVelocity(r, last_);
     inContact_ = true;
     T0_ = lastT_;
     vn0_ = c.vx * c.nx + c.vy * c.ny;
     vt0_ = -c.vx * c.ny + c.vy * c.nx;
-    E0_ = kineticEnergy(r, r.Z0);
+    E0_ = kineticEnergy(r, last_);
     impulse_ = 0;
 }
 
@@ -70,7 +71,7 @@ template <typename Number> void ImpactMeter::Begin(const BasicModelRecord<Number
 // the begin would take part of the normal velocity after for a tangential one: the example's
 // elastic impact would show e_n = -0.2 and e_t = 1.56 instead of 1 and 1.
 template <typename Number>
-Impact ImpactMeter::End(const BasicModelRecord<Number>& r, const BasicStateVector<Number>& z, bool finished) {
+Impact ImpactMeter::End(const BasicModelRecord<Number>& r, const BasicStateVector<double>& z, bool finished) {
     Impact impact{T0_, lastT_, finished, {}, {}, impulse_, E0_ - kineticEnergy(r, z)};
     inContact_ = false;
     if (!finished) return impact;
@@ -85,13 +86,15 @@ Impact ImpactMeter::End(const BasicModelRecord<Number>& r, const BasicStateVecto
 
 Impact ImpactMeter::SoFar(const ModelRecord& r) const {
     ImpactMeter copy = *this;
-    return copy.End(r, r.Z, false);
+    BasicStateVector<double> now{};
+    for (int i = 1; i <= kStateSize; ++i) now[i] = r.Z[i];
+    return copy.End(r, now, false);
 }
 
 // The program's checked record, and plain doubles.
 template void ImpactMeter::Begin(const BasicModelRecord<real>&);
 template void ImpactMeter::Begin(const BasicModelRecord<double>&);
-template Impact ImpactMeter::End(const BasicModelRecord<real>&, const BasicStateVector<real>&, bool);
+template Impact ImpactMeter::End(const BasicModelRecord<real>&, const BasicStateVector<double>&, bool);
 template Impact ImpactMeter::End(const BasicModelRecord<double>&, const BasicStateVector<double>&, bool);
 
 } // namespace kvor

@@ -27,20 +27,24 @@ struct Impact {
 // cheap: the plain steps of a stretch measure in a copy that counts once the stretch does.
 class ImpactMeter {
 public:
-    // A new start or a reversal at the record's time: whatever contact was under way is forgotten.
-    void Start(double T);
+    // A new start or a reversal from the record's state: whatever contact was under way is
+    // forgotten.
+    void Start(const ModelRecord& r);
 
     // After each step whose physics is done (Runge-Kutta step and contact update): the contact
     // begins, goes on, or ends; an impact that ended with the step before this one is returned.
+    // The state the step began from is the one the meter kept after the step before: a step
+    // split at contact instants begins each piece afresh.
     template <typename Number> std::optional<Impact> AfterStep(const BasicModelRecord<Number>& r) {
         std::optional<Impact> ended;
         if (r.StepContact == 1) {
             if (!inContact_) Begin(r);
             impulse_ += r.Ic;
         } else if (inContact_) {
-            ended = End(r, r.Z0, true);
+            ended = End(r, last_, true);
         }
         lastT_ = r.Ts;
+        for (int i = 1; i <= kStateSize; ++i) last_[i] = r.Z[i];
         return ended;
     }
 
@@ -51,14 +55,15 @@ public:
 private:
     template <typename Number> void Begin(const BasicModelRecord<Number>& r);
     template <typename Number>
-    Impact End(const BasicModelRecord<Number>& r, const BasicStateVector<Number>& z, bool finished);
+    Impact End(const BasicModelRecord<Number>& r, const BasicStateVector<double>& z, bool finished);
 
     bool inContact_ = false;
-    double lastT_ = 0;         // the end of the last step measured
-    double T0_ = 0;            // the begin of the contact under way
-    double vn0_ = 0, vt0_ = 0; // the velocities of the points of contact before it
-    double E0_ = 0;            // the kinetic energy before it
-    double impulse_ = 0;       // of the contact force so far
+    double lastT_ = 0;                // the end of the last step measured
+    BasicStateVector<double> last_{}; // and the state there
+    double T0_ = 0;                   // the begin of the contact under way
+    double vn0_ = 0, vt0_ = 0;        // the velocities of the points of contact before it
+    double E0_ = 0;                   // the kinetic energy before it
+    double impulse_ = 0;              // of the contact force so far
 };
 
 } // namespace kvor

@@ -1,6 +1,7 @@
 #include "window_actions.h"
 
 #include "child_object.h"
+#include "window_zoom.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -63,6 +64,28 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
     }
     energyGraph = addAction(*view, QStringLiteral("График энергий"));
     impacts = addAction(*view, QStringLiteral("Удары"));
+    QMenu* zoom = CreateChild<QMenu>(view, QStringLiteral("Масштаб"));
+    zoom->setObjectName(QStringLiteral("ZoomMenu"));
+    view->addMenu(zoom);
+    zooms = CreateChild<QActionGroup>(this);
+    for (const int percent : kZoomPercents) {
+        QAction* action = addAction(*zoom, QStringLiteral("%1 %").arg(percent));
+        action->setCheckable(true);
+        action->setData(percent);
+        zooms->addAction(action);
+    }
+    zoom->addSeparator();
+    zoomIn = addAction(*zoom, QStringLiteral("Крупнее"));
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOut = addAction(*zoom, QStringLiteral("Мельче"));
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    zoomReset = addAction(*zoom, QStringLiteral("Обычный размер"));
+    zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    fullScreen = addAction(*view, QStringLiteral("Во весь экран"));
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(Qt::Key_F11);
+    unitAxes = addAction(*view, QStringLiteral("Оси в единицах величин"));
+    unitAxes->setCheckable(true);
 
     QMenu* run = addMenuTo(bar, QStringLiteral("&Расчёт"), QStringLiteral("RunMenu"));
     QMenu* end = CreateChild<QMenu>(run, QStringLiteral("Конец опыта"));
@@ -79,6 +102,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         action->setData(static_cast<int>(kind));
         runEnds->addAction(action);
     }
+    exactContact = addAction(*run, QStringLiteral("Точная модель контакта"));
+    exactContact->setCheckable(true);
 
     help_ = addMenuTo(bar, QStringLiteral("&Справка"), QStringLiteral("HelpMenu"));
     about = addAction(*help_, QStringLiteral("О программе"));
@@ -109,6 +134,10 @@ Pace WindowActions::paceOf(const QAction& action) {
 
 void WindowActions::showRunEnd(RunEnd::Kind kind) {
     for (QAction* action : runEnds->actions()) action->setChecked(runEndOf(*action) == kind);
+}
+
+void WindowActions::showZoom(int percent) {
+    for (QAction* action : zooms->actions()) action->setChecked(action->data().toInt() == percent);
 }
 
 RunEnd::Kind WindowActions::runEndOf(const QAction& action) {
