@@ -67,6 +67,10 @@ std::vector<std::string> With(std::vector<std::string> lines, std::initializer_l
     lines.insert(lines.end(), more.begin(), more.end());
     return lines;
 }
+const std::vector<std::string> kHeadOn = {
+    "set m10 1", "set m20 1",    "set q1 0",     "set q2 0",  "set D1 0.5",  "set D2 0.5",
+    "set C1 1",  "set C2 1",     "set Text24 6", "set VX1 5", "set VX2 -10", "set VY1 0",
+    "set VY2 0", "set X1 -0.26", "set X2 0.26",  "set Y1 0",  "set Y2 0"};
 const std::vector<std::string> kRod = {"variant ball-rod", "set m10 1",    "set m20 1",
                                        "set D1 0.1",       "set X1 -0.16", "set VX1 1"};
 
@@ -74,13 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
     KnownAnswers, ImpactFigures,
     testing::Values(
         // Equal balls exchange 5 and -10 m/s: ball 2 takes an impulse of 15 N*s.
-        KnownImpact{"ElasticHeadOn",
-                    {"set m10 1", "set m20 1", "set q1 0", "set q2 0", "set D1 0.5", "set D2 0.5", "set C1 1",
-                     "set C2 1", "set Text24 6", "set VX1 5", "set VX2 -10", "set VY1 0", "set VY2 0",
-                     "set X1 -0.26", "set X2 0.26", "set Y1 0", "set Y2 0"},
-                    1,
-                    INFINITY,
-                    1e-5,
+        KnownImpact{"ElasticHeadOn", kHeadOn, 1, INFINITY, 1e-5,
                     [](const Impact& i, const ModelRecord& r) {
                         return std::abs(i.impulse / (r.m2 * (r.VX2 + 10)) - 1);
                     }},
@@ -91,6 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
                     SpringDashpotRestitution(0.5, 1e4, 50), INFINITY, 1e-4,
                     [](const Impact& i, const ModelRecord& r) {
                         return std::abs(i.impulse / (r.m1 * (1 - r.VX1)) - 1);
+                    }},
+        // With "Точная модель контакта" the contact's instants are found to round-off: the closed
+        // forms hold to 1E-9.
+        KnownImpact{"DampedRodCentreStrikeExact",
+                    With(kRod, {"set C1 1", "set Text24 4", "set Kj1 50", "set Y1 0", "contact exact"}),
+                    SpringDashpotRestitution(0.5, 1e4, 50), INFINITY, 1e-9,
+                    [](const Impact& i, const ModelRecord& r) {
+                        return std::abs(i.impulse / (r.m1 * (1 - r.VX1)) - 1);
+                    }},
+        KnownImpact{"ElasticHeadOnExact", With(kHeadOn, {"contact exact"}), 1, INFINITY, 1e-9,
+                    [](const Impact& i, const ModelRecord& r) {
+                        return std::abs(i.impulse / (r.m2 * (r.VX2 + 10)) - 1);
                     }},
         // Without friction the tangential velocity is kept, and no energy is lost.
         KnownImpact{"ObliqueWithoutFriction", kOblique, 1, 1, 1e-4,
