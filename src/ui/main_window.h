@@ -8,6 +8,7 @@
 #include "description_window.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
+#include "impacts_window.h"
 #include "message_boxes.h"
 #include "pace.h"
 #include "run_timer.h"
@@ -67,6 +68,8 @@ public:
     CanvasWidget& picture2() { return *picture2_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    ImpactsWindow& impactsWindow() { return *impacts_; }
+    const QLabel& impactState() const { return *impactState_; }
     EnergyGraphWindow& energyGraph() { return *energyGraph_; }
     // The zoom of the program's windows; a window joins it with zoom().follow(window). Setting it
     // here lasts for the session; a choice in "Масштаб" is also remembered for the next one.
@@ -135,6 +138,8 @@ private:
     void connectActions();
     void createStatusBar();
     void showRunState(const QString& state);
+    // The last contact in the status bar and every contact in "Удары" when it is open.
+    void showImpacts();
     void setTabOrder();
     void connectCommands();
     void setInitialState();
@@ -195,6 +200,7 @@ private:
     QLabel* runState_ = nullptr;
     QLabel* paceState_ = nullptr;
     QLabel* recordsState_ = nullptr;
+    QLabel* impactState_ = nullptr;
 
     QtMessageHost messageBoxes_;
     // Every message box of the window is shown through the run timer, which holds the run while
@@ -206,6 +212,7 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<DescriptionWindow> descriptionWindow_;
     EnergyGraphWindow* energyGraph_ = nullptr;
+    ImpactsWindow* impacts_ = nullptr;
     WindowZoom* zoom_ = nullptr;
     QWidget* client_ = nullptr;
     int zoomBeforeFullScreen_ = 100;

@@ -63,6 +63,7 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         paces->addAction(action);
     }
     energyGraph = addAction(*view, QStringLiteral("График энергий"));
+    impacts = addAction(*view, QStringLiteral("Удары"));
     QMenu* zoom = CreateChild<QMenu>(view, QStringLiteral("Масштаб"));
     zoom->setObjectName(QStringLiteral("ZoomMenu"));
     view->addMenu(zoom);

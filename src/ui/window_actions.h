@@ -53,6 +53,7 @@ public:
     QActionGroup* paces;
     QAction* about;
     QAction* energyGraph; // "Вид" → "График энергий"
+    QAction* impacts;     // "Вид" → "Удары"
     QActionGroup* zooms;  // "Вид" → "Масштаб": the percents, their data
     QAction* zoomIn;      // Ctrl++
     QAction* zoomOut;     // Ctrl+−
