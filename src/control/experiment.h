@@ -9,6 +9,7 @@
 #include "input_reader.h"
 #include "output/data_series.h"
 #include "run_end.h"
+#include "step_study.h"
 #include "view/picture.h"
 #include "view/track_store.h"
 
@@ -107,6 +108,9 @@ public:
     // How the runs of the following Starts and Reverses end; a run under way keeps the end it had.
     const RunEnd& runEnd() const { return runEnd_; }
     void setRunEnd(RunEnd end) { runEnd_ = std::move(end); }
+    // What a step study of the run since the last successful Start or Reverse starts from;
+    // nothing before its first screen update, nor after a Start or Reverse that failed.
+    std::optional<StudyStart> studyStart() const;
 
 private:
     void ContinueRun(bool ready);
@@ -125,6 +129,7 @@ private:
     StepEnd CheckedStep();
     void ScreenUpdateAndRecord();
     void WriteNumber(TextBox box, double value);
+    void NoteRunSettings(const StepOptions& options);
     void ClearPictures();
 
     ModelRecord& r_;
@@ -143,6 +148,9 @@ private:
     bool running_ = false;
     bool endRun_ = false;     // a command during the run asked to end it
     bool finishStep_ = false; // the step at which the question about Eq was answered Yes is to be counted
+    // The start of the run for a step study, and the integration steps made since it.
+    std::optional<StudyStart> study_;
+    long stepsMade_ = 0;
     bool panelAtEveryUpdate_ = true;
     bool panelBehind_ = false; // the texts of lastUpdate_ are still to be written
     ModelRecord lastUpdate_;

@@ -100,19 +100,24 @@ bool Experiment::PlainSteps() {
     stretch_ = Stretch::Equations;
     fp::clearFaults();
     scales_.ReadScales(r_, form_);
+    NoteRunSettings(options);
 
     PlainRecord s = Plain(r_);
     PlainStretches stretches;
+    long made = 0;
     try {
         StepEnd end;
-        do end = AdvanceStep(s, options, stretches);
-        while (end == StepEnd::NextStep);
+        do {
+            end = AdvanceStep(s, options, stretches);
+            ++made;
+        } while (end == StepEnd::NextStep);
         if (end != StepEnd::ScreenUpdate) return false;
     } catch (const ArithmeticFault&) {
         return false; // a counter at the end of its range
     }
     if (fp::faultRaised()) return false;
     CommitPlain(r_, s);
+    stepsMade_ += made;
     // The trajectory picture that follows belongs to the stretch in which a step ends.
     stretch_ = stretches.current;
     return true;
@@ -123,7 +128,10 @@ StepEnd Experiment::CheckedStep() {
     const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1)};
     stretch_ = Stretch::Equations;
     fp::Checked([&] { scales_.ReadScales(r_, form_); });
-    return AdvanceStep(r_, options, CheckedStretches{stretch_});
+    NoteRunSettings(options);
+    const StepEnd end = AdvanceStep(r_, options, CheckedStretches{stretch_});
+    ++stepsMade_;
+    return end;
 }
 
 // The pictures, the panel and the data record. Whatever the window's handlers raise in the flags
@@ -154,6 +162,8 @@ void Experiment::ScreenUpdateAndRecord() {
         panelBehind_ = true;
     }
     series_.append(r);
+    // What the panel shows now is what a step study's run at h ends at.
+    if (study_) study_->steps = stepsMade_;
     r.ContactSinceRow = 0;
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
 }
