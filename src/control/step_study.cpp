@@ -134,37 +134,35 @@ QuantityStudy JudgeQuantity(std::array<double, 3> y, double scale) {
     return q;
 }
 
+// The scales of the quantities, their judgement, and the step to suggest.
 void StepStudy::judge() {
+    if (result_.failedRun) return;
     const ModelRecord& s = start_.record;
     const double speeds = std::max(std::abs(s.V1), std::abs(s.V2));
     const double spins = std::max(std::abs(s.Z[11]), std::abs(s.Z[12]));
     const double energies = std::abs(s.E0);
-    bool allEstimated = !result_.failedRun;
     for (std::size_t i = 0; i < kStudyQuantityCount; ++i) {
         QuantityStudy& q = result_.quantities[i];
-        if (result_.failedRun) continue;
         const double kind = i < 4 ? speeds : i < 6 ? spins : energies;
         q = JudgeQuantity({*q.y[0], *q.y[1], *q.y[2]}, std::max(std::abs(*q.y[0]), kind));
-        allEstimated = allEstimated && q.measure == Measure::Estimated;
     }
-    if (!allEstimated) return;
+    result_.step = SuggestStep(result_.quantities, s.h, s.NC0);
+}
 
-    // The errors grow as step^p: at h·2^k each is error·2^(k·p). The largest step that keeps
-    // all of them under 1E-6 of their scales, among those with a whole NC0 for the same model time
-    // between screen updates.
-    const long nc0 = s.NC0;
+std::optional<SuggestedStep> SuggestStep(const StudyQuantities& quantities, double h, Integer NC0) {
+    const auto estimated = [](const QuantityStudy& q) { return q.measure == Measure::Estimated; };
+    if (!std::all_of(quantities.begin(), quantities.end(), estimated)) return std::nullopt;
+    // At h·2^k each error is error·2^(k·p).
     for (int k = 6; k >= -6; --k) {
-        const long newNC0 = k >= 0 ? (nc0 % (1L << k) == 0 ? nc0 >> k : 0) : nc0 << -k;
-        if (newNC0 < 1 || newNC0 > 32767) continue;
-        const bool fits =
-            std::all_of(result_.quantities.begin(), result_.quantities.end(), [k](const QuantityStudy& q) {
-                return q.error * std::exp2(k * q.order) < 1E-6 * q.scale;
-            });
-        if (!fits) continue;
-        result_.step = std::ldexp(s.h, k);
-        result_.stepNC0 = static_cast<Integer>(newNC0);
-        return;
+        const long nc0 = k >= 0 ? (NC0 % (1L << k) == 0 ? NC0 >> k : 0) : static_cast<long>(NC0) << -k;
+        if (nc0 < 1 || nc0 > 32767) continue;
+        const auto fits = [k](const QuantityStudy& q) {
+            return q.error * std::exp2(k * q.order) < 1E-6 * q.scale;
+        };
+        if (std::all_of(quantities.begin(), quantities.end(), fits))
+            return SuggestedStep{std::ldexp(h, k), static_cast<Integer>(nc0)};
     }
+    return std::nullopt;
 }
 
 } // namespace kvor

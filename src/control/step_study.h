@@ -71,13 +71,18 @@ struct QuantityStudy {
     double scale = 0;
 };
 
+using StudyQuantities = std::array<QuantityStudy, kStudyQuantityCount>;
+
+// A step to run the experiment at, with the NC0 that keeps the model time between screen updates.
+struct SuggestedStep {
+    double h = 0;
+    Integer NC0 = 0;
+};
+
 struct StudyResult {
-    std::array<QuantityStudy, kStudyQuantityCount> quantities;
-    // The largest of h·2^k (k from −6 to 6) whose estimated errors all stay under 1E-6 of their
-    // scales, with the NC0 that keeps the model time between screen updates; only when every
-    // quantity has an estimate.
-    std::optional<double> step;
-    Integer stepNC0 = 0;
+    StudyQuantities quantities;
+    // Given only when every quantity has an estimate (SuggestStep).
+    std::optional<SuggestedStep> step;
     // The run (0: h, 1: h/2, 2: h/4) that ended in a fault, if one did.
     std::optional<int> failedRun;
     double h = 0;
@@ -134,5 +139,10 @@ private:
 
 // Judges one quantity from its three values and its scale (Measure::Estimated or why not).
 QuantityStudy JudgeQuantity(std::array<double, 3> y, double scale);
+
+// The largest of h·2^k (k from −6 to 6) at which the estimated errors, grown as step^p, all stay
+// under 1E-6 of their scales, among the steps with a whole NC0 from 1 to 32767 for the same model
+// time between screen updates; nothing unless every quantity has an estimate.
+std::optional<SuggestedStep> SuggestStep(const StudyQuantities& quantities, double h, Integer NC0);
 
 } // namespace kvor

@@ -60,11 +60,11 @@ StudyTable StudyTableOf(const StudyResult& result, char decimalSeparator, std::s
         notes.push_back("Порядок неустойчив, когда сила меняется скачком внутри шага, как при касании тел: "
                         "попробуйте «Точная модель контакта»");
 
-    table.step = result.step ? NumberText(*result.step, sep) : "-";
+    table.step = result.step ? NumberText(result.step->h, sep) : "-";
     if (result.step) {
         std::string step = "Рекомендуемый шаг: ";
-        AppendNumberText(step, *result.step, sep);
-        step += " с при NC0 = " + std::to_string(result.stepNC0) + " (экран обновляется через то же время)";
+        AppendNumberText(step, result.step->h, sep);
+        step += " с при NC0 = " + std::to_string(result.step->NC0) + " (экран обновляется через то же время)";
         notes.push_back(step);
     } else if (!result.failedRun) {
         const bool allEstimated =

@@ -122,6 +122,7 @@ private:
     QImage pictureImage(Export what);
     void showAbout();
     void exitProgram();
+    void studyStep();
 
     // experiment_files.cpp
     void connectExperimentActions();

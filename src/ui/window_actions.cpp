@@ -78,6 +78,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         action->setData(static_cast<int>(kind));
         runEnds->addAction(action);
     }
+    run->addSeparator();
+    studyStep = addAction(*run, QStringLiteral("Проверить шаг…"));
 
     help_ = addMenuTo(bar, QStringLiteral("&Справка"), QStringLiteral("HelpMenu"));
     about = addAction(*help_, QStringLiteral("О программе"));

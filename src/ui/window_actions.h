@@ -19,7 +19,8 @@ namespace kvor::ui {
 // the menu bar, with their mnemonics and the desktop's standard keys, and the context menus of
 // the two pictures. The window connects them to what they do; later menus ("Расчёт", "Опыты")
 // come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
-// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end.
+// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end and "Проверить шаг…" studies the
+// step of the run so far.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
@@ -41,6 +42,7 @@ public:
     QAction* saveExperimentAs;
     QAction* experimentDescription;
     QActionGroup* runEnds;
+    QAction* studyStep; // "Расчёт" → "Проверить шаг…"
     QAction* saveTrajectories;
     QAction* saveGraph;
     QAction* saveSeries;
