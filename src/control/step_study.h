@@ -62,7 +62,7 @@ enum class Measure {
 };
 
 struct QuantityStudy {
-    std::array<std::optional<double>, 3> y; // at h, h/2, h/4
+    std::array<std::optional<double>, 3> y = {}; // at h, h/2, h/4
     Measure measure = Measure::NotRun;
     double order = 0; // p, when Estimated
     double error = 0; // the estimated error of y(h), when Estimated
