@@ -112,6 +112,8 @@ public:
         runner_.answerYes_ = true;
         return yes;
     }
+    // A script has no changes to lose: it is never asked.
+    SaveAnswer askToSave(std::string_view) override { return SaveAnswer::Discard; }
     SteadyClock clock;
 
 private:
@@ -218,6 +220,7 @@ void BatchRunner::execute(const ScriptCommand& c) {
     case Kind::Title:
     case Kind::Note:
     case Kind::End:
+    case Kind::Contact:
         ApplySetupLine(c, *this);
         break;
     case Kind::Open:
@@ -294,6 +297,10 @@ void BatchRunner::setRunEnd(const RunEnd& end) {
     experiment_->setRunEnd(end);
 }
 
+void BatchRunner::setExactContact(bool exact) {
+    experiment_->setExactContact(exact);
+}
+
 void BatchRunner::openExperiment(const std::string& file) {
     ExperimentFile opened;
     try {
@@ -309,7 +316,8 @@ void BatchRunner::openExperiment(const std::string& file) {
 
 void BatchRunner::saveExperiment(const std::string& file) {
     try {
-        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd()));
+        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd(),
+                                                experiment_->exactContact()));
     } catch (const FileWriteError& failed) {
         reportWriteError(failed);
     }

@@ -67,6 +67,15 @@ void appendLine(std::string& out, std::string_view command, std::string_view lan
     out += '\n';
 }
 
+// A title or a note joins the lines of its language.
+void addDescriptionLine(const ScriptCommand& c, ExperimentText& text) {
+    ExperimentText::Language& language = text.language(c.language);
+    if (c.kind == ScriptCommand::Kind::Title)
+        language.title = c.text;
+    else
+        language.notes.push_back(c.text);
+}
+
 } // namespace
 
 ExperimentText::Language& ExperimentText::language(std::string_view tag) {
@@ -93,6 +102,7 @@ bool IsSetupLine(const ScriptCommand& c) {
     case Kind::Title:
     case Kind::Note:
     case Kind::End:
+    case Kind::Contact:
         return true;
     case Kind::Check:
         return c.check != Check2;
@@ -114,13 +124,14 @@ void ApplySetupLine(const ScriptCommand& c, SetupTarget& target) {
         target.setChecked(c.check, c.on);
         break;
     case Kind::Title:
-        target.description().language(c.language).title = c.text;
-        break;
     case Kind::Note:
-        target.description().language(c.language).notes.push_back(c.text);
+        addDescriptionLine(c, target.description());
         break;
     case Kind::End:
         target.setRunEnd(c.end);
+        break;
+    case Kind::Contact:
+        target.setExactContact(c.on);
         break;
     default:
         break;
@@ -159,6 +170,14 @@ ExperimentFile ReadExperimentFile(std::string_view content) {
     return file;
 }
 
+ExperimentText DescriptionOf(const ExperimentFile& file) {
+    ExperimentText text;
+    for (const ScriptCommand& c : file.lines)
+        if (c.kind == ScriptCommand::Kind::Title || c.kind == ScriptCommand::Kind::Note)
+            addDescriptionLine(c, text);
+    return text;
+}
+
 ExperimentFile OpenExperimentFile(const std::filesystem::path& file) {
     constexpr std::size_t kLargest = 1 << 20;
     const auto failed = [](std::string reason, int code) {
@@ -191,7 +210,8 @@ ExperimentFile OpenExperimentFile(const std::filesystem::path& file) {
     return ReadExperimentFile(content);
 }
 
-std::string ExperimentFileText(const Form& form, const ExperimentText& description, const RunEnd& end) {
+std::string ExperimentFileText(const Form& form, const ExperimentText& description, const RunEnd& end,
+                               bool exactContact) {
     std::string out(kExperimentFileMagic);
     out.append("\n# Kvor3m ").append(build::kVersion).append("\n");
     // The untagged lines first, then each language in the order it came.
@@ -212,6 +232,7 @@ std::string ExperimentFileText(const Form& form, const ExperimentText& descripti
         if (row.box != Check2)
             out.append("check ").append(checkName(row)).append(form.isChecked(row.box) ? " on\n" : " off\n");
     out.append("end ").append(RunEndWords(end)).append("\n");
+    if (exactContact) out.append("contact exact\n");
     return out;
 }
 

@@ -36,7 +36,8 @@ void Experiment::ReportWrongInput(std::optional<TextBox> box, bool ruleBroken) {
 void Experiment::BeginSeries() {
     series_.clear();
     pendingEnd_ = runEnd_;
-    study_ = StudyStart{r_, {form_.isChecked(Check13), form_.isChecked(Check1)}};
+    runExactContact_ = exactContact_;
+    study_ = StudyStart{r_, {form_.isChecked(Check13), form_.isChecked(Check1), runExactContact_}};
     stepsMade_ = 0;
     // The start state is the series' first row, with the forces that the first stage of the first
     // step finds there; it is computed in a copy, so that nothing of the run changes. What cannot
@@ -45,7 +46,7 @@ void Experiment::BeginSeries() {
         fp::Checked([this] {
             ModelRecord start = r_;
             start.Ts = start.T;
-            Derivatives(start, form_.isChecked(Check13));
+            Derivatives(start, form_.isChecked(Check13), runExactContact_);
             series_.appendStart(start);
         });
     } catch (const ModelError&) {

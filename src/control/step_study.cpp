@@ -72,6 +72,7 @@ StepStudy::StepStudy(StudyStart start) : start_(std::move(start)) {
     result_.lorentzChanged = start_.lorentzChanged;
     result_.plusFmChanged = start_.plusFmChanged;
     result_.scalesChanged = start_.scalesChanged;
+    result_.exactContact = start_.options.exactContact;
     run_.emplace(start_, 0);
 }
 

@@ -89,6 +89,7 @@ struct StudyResult {
     double T = 0;   // the model time covered
     long steps = 0; // at h
     bool lorentzChanged = false, plusFmChanged = false, scalesChanged = false;
+    bool exactContact = false; // the run's contact law was the exact one
 };
 
 // One run of a study: the start record at h/2^halvings for steps·2^halvings steps, in plain

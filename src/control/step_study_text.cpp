@@ -23,6 +23,7 @@ StudyTable StudyTableOf(const StudyResult& result, char decimalSeparator, std::s
     heading += " с, h/2 и h/4 до T = ";
     AppendNumberText(heading, result.T, sep);
     heading += " с (" + std::to_string(result.steps) + " шагов с шагом h)";
+    if (result.exactContact) heading += ", «Точная модель контакта»";
     notes.push_back(heading);
     if (result.failedRun)
         notes.push_back("Расчёт с шагом " + std::string(kRunNames[*result.failedRun]) +
@@ -56,7 +57,8 @@ StudyTable StudyTableOf(const StudyResult& result, char decimalSeparator, std::s
             erratic = true;
         }
     }
-    if (erratic)
+    // The exact contact law splits the steps where its force jumps; the default law cannot.
+    if (erratic && !result.exactContact)
         notes.push_back("Порядок неустойчив, когда сила меняется скачком внутри шага, как при касании тел: "
                         "попробуйте «Точная модель контакта»");
 

@@ -1,8 +1,11 @@
 #include "command_line.h"
 
+#include "window_zoom.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -32,17 +35,41 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                   QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
                                   QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
+    const QCommandLineOption lesson(QStringLiteral("lesson"),
+                                    QStringLiteral("Открыть опыт номер <N> из меню «Опыты»."),
+                                    QStringLiteral("N"));
+    parser.addOption(lesson);
+    const QCommandLineOption zoom(QStringLiteral("zoom"),
+                                  QStringLiteral("Масштаб окон в этом запуске, в процентах (выбор в окне не "
+                                                 "меняется)."),
+                                  QStringLiteral("100|125|150|200|250"));
+    parser.addOption(zoom);
     parser.addPositionalArgument(QStringLiteral("файл"), QStringLiteral("Открыть опыт из файла (.kvs)."),
                                  QStringLiteral("[файл]"));
 
     CommandLine options;
+    const bool parsed = parser.parse(arguments);
+    bool lessonNumber = false;
+    const int lessonGiven = parser.value(lesson).toInt(&lessonNumber);
     QString mistake;
-    if (!parser.parse(arguments))
+    if (!parsed)
         mistake = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
         mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
         mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+    else if (parser.isSet(lesson) && (!lessonNumber || lessonGiven < 1))
+        mistake = QStringLiteral("--lesson: номер опыта от 1, а не %1").arg(parser.value(lesson));
+    else if (parser.isSet(lesson) && !parser.positionalArguments().isEmpty())
+        mistake = QStringLiteral("Или --lesson, или файл опыта");
+    const auto percent = [&] {
+        bool number = false;
+        const int p = parser.value(zoom).toInt(&number);
+        const bool listed = std::find(kZoomPercents.begin(), kZoomPercents.end(), p) != kZoomPercents.end();
+        return number && listed ? std::optional<int>(p) : std::nullopt;
+    };
+    if (mistake.isEmpty() && parser.isSet(zoom) && !percent())
+        mistake = QStringLiteral("--zoom: 100, 125, 150, 200 или 250, а не %1").arg(parser.value(zoom));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -58,6 +85,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
+    if (parser.isSet(lesson) && lessonNumber) options.lesson = lessonGiven;
+    if (parser.isSet(zoom)) options.zoom = percent();
     return options;
 }
 

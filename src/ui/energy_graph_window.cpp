@@ -7,11 +7,15 @@
 namespace kvor::ui {
 
 EnergyGraphWindow::EnergyGraphWindow(const DataSeries& series, double devicePixelRatio, QWidget* owner)
-    : QWidget(owner, Qt::Window), series_(series),
-      canvas_(QSize(kEnergyGraphSize.width, kEnergyGraphSize.height), devicePixelRatio) {
+    : QWidget(owner, Qt::Window), series_(series), devicePixelRatio_(devicePixelRatio) {
     setObjectName(QStringLiteral("EnergyGraph"));
     setWindowTitle(QStringLiteral("График энергий"));
-    setFixedSize(kEnergyGraphSize.width, kEnergyGraphSize.height);
+    zoomTo(1);
+}
+
+void EnergyGraphWindow::zoomTo(double factor) {
+    canvas_.emplace(QSize(kEnergyGraphSize.width, kEnergyGraphSize.height), devicePixelRatio_ * factor);
+    setFixedSize((QSizeF(canvas_->image().size()) / devicePixelRatio_).toSize());
     draw();
 }
 
@@ -33,14 +37,15 @@ void EnergyGraphWindow::clearGraph() {
 }
 
 void EnergyGraphWindow::draw() {
-    DrawEnergyGraph(EnergyPointsOf(series_, first_), canvas_);
+    DrawEnergyGraph(EnergyPointsOf(series_, first_), *canvas_);
     shownRows_ = series_.size();
     update();
 }
 
 void EnergyGraphWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), canvas_.image());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(canvas_->image().size()) / devicePixelRatio_),
+                      canvas_->image());
 }
 
 } // namespace kvor::ui

@@ -1,9 +1,11 @@
 // Experiment files in the window: "Файл" → "Открыть опыт…", "Последние опыты", "Сохранить опыт",
-// "Сохранить опыт как…", "Описание опыта…", and "Расчёт" → "Конец опыта". The file is the batch
+// "Сохранить опыт как…", "Описание опыта…", "Расчёт" → "Конец опыта" and "Точная модель
+// контакта", and the lessons that come with the program in "Опыты". The file is the batch
 // runner's script language; reading, applying and writing it are the batch runner's own code, so
 // that a file means the same experiment in both programs.
 
 #include "build_info.h"
+#include "child_object.h"
 #include "control/messages.h"
 #include "file_path.h"
 #include "main_window.h"
@@ -27,6 +29,7 @@ namespace {
 
 constexpr auto kFilter = "Опыт Kvor3m (*.kvs);;Все файлы (*)";
 constexpr std::string_view kCannotOpen = "Не удалось открыть опыт";
+constexpr std::string_view kAskToSave = "Сохранить изменения в опыте?";
 // The language of the window's texts: a file's lines tagged with it are shown before the untagged.
 constexpr std::string_view kWindowLanguage = "ru";
 
@@ -39,10 +42,16 @@ QString reasonText(int code, const std::string& reason) {
     return code != 0 ? qt_error_string(code) : QString::fromStdString(reason);
 }
 
-// A lesson that came with the program is read, never written back: saving it asks for a file.
-bool isInstalledLesson(const QString& file) {
-    const QString folder = QDir(fromUtf8(build::kInstalledDataFolder)).canonicalPath();
-    return !folder.isEmpty() && QFileInfo(file).canonicalFilePath().startsWith(folder + QLatin1Char('/'));
+// A lesson that came with the program, installed or in the source tree, is read, never written
+// back: saving it asks for a file.
+bool isShippedLesson(const QString& file) {
+    for (const QString& folder : {FromPath(LessonFolder()), fromUtf8(build::kInstalledDataFolder)}) {
+        const QString canonical = QDir(folder).canonicalPath();
+        if (!canonical.isEmpty() &&
+            QFileInfo(file).canonicalFilePath().startsWith(canonical + QLatin1Char('/')))
+            return true;
+    }
+    return false;
 }
 
 // "строки 5, 7, 9": the lines of an opened file that were skipped, if any.
@@ -65,9 +74,37 @@ void MainWindow::connectExperimentActions() {
     connect(a.runEnds, &QActionGroup::triggered, this,
             [this](const QAction* action) { chooseRunEnd(WindowActions::runEndOf(*action)); });
     setRunEnd(UserSettings::runEnd());
+    connect(a.exactContact, &QAction::triggered, this, [this](bool exact) {
+        setExactContact(exact);
+        UserSettings::setExactContact(exact);
+    });
+    setExactContact(UserSettings::exactContact());
+    createLessonMenu();
+}
+
+// "Опыты": the lessons by their titles, in the order of their numbers. Each opens as a file the
+// user chose, by the one way files are opened.
+void MainWindow::createLessonMenu() {
+    lessons_ = LessonsIn(LessonFolder());
+    QMenu* menu = actions_->addMenu(QStringLiteral("&Опыты"));
+    menu->setObjectName(QStringLiteral("LessonMenu"));
+    for (std::size_t n = 1; n <= lessons_.size(); ++n) {
+        const ExperimentText::Language* shown = lessons_[n - 1].text.shownTo(kWindowLanguage);
+        const QString title = shown && shown->title ? QString::fromStdString(*shown->title)
+                                                    : FromPath(lessons_[n - 1].file.filename());
+        // A '&' of a title is shown, not taken for a mnemonic.
+        QAction* action = menu->addAction(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(action, &QAction::triggered, this, [this, n] { openLesson(n); });
+    }
+    if (lessons_.empty()) menu->addAction(QStringLiteral("(нет)"))->setEnabled(false);
+}
+
+bool MainWindow::openLesson(std::size_t n) {
+    return n >= 1 && n <= lessons_.size() && openExperiment(FromPath(lessons_[n - 1].file));
 }
 
 bool MainWindow::openExperiment(const QString& file) {
+    if (!mayPutExperimentAside()) return false;
     ExperimentFile opened;
     try {
         opened = OpenExperimentFile(ToPath(file));
@@ -83,19 +120,24 @@ bool MainWindow::openExperiment(const QString& file) {
     resetToStartUp();
     for (const ScriptCommand& line : opened.lines) ApplySetupLine(line, *this);
     showPictureChanges();
-    experimentFile_ = isInstalledLesson(file) ? QString() : QFileInfo(file).absoluteFilePath();
-    experimentFolder_ = QFileInfo(file).absolutePath();
+    const bool shipped = isShippedLesson(file);
+    experimentFile_ = shipped ? QString() : QFileInfo(file).absoluteFilePath();
+    // A lesson's copy is saved where the user keeps experiments, not among the lessons.
+    if (!shipped) experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
+    savedSetup_ = setupText();
     showRunState(QStringLiteral("Опыт открыт: ") + QFileInfo(file).fileName() + skippedLines(opened.skipped));
     if (const auto* shown = description_.shownTo(kWindowLanguage); shown && !shown->notes.empty())
         showDescription();
+    else
+        refreshDescription();
     return true;
 }
 
 // The window as it starts: the ball-ball example, "1-шар 2-шар", only "исходные данные" ticked,
-// empty panel boxes and pictures, a fresh record, the runs ending at the track's capacity, no
-// title or notes. An active run ends without a message.
+// empty panel boxes and pictures, a fresh record, the runs ending at the track's capacity with the
+// default contact law, no title or notes. An active run ends without a message.
 void MainWindow::resetToStartUp() {
     runTimer_.end();
     for (int n = 1; n <= kCheckBoxCount; ++n) checks_[n]->setChecked(n == Check12);
@@ -105,15 +147,37 @@ void MainWindow::resetToStartUp() {
     track_ = TrackStore{};
     experiment_->Form_Load();
     setRunEnd(RunEnd{});
+    setExactContact(false);
     description_ = {};
 }
 
-bool MainWindow::saveExperimentTo(const QString& file) {
-    // What the scale boxes show is saved, also when an edit of one is not finished yet.
+// What the scale boxes show is saved, also when an edit of one is not finished yet.
+std::string MainWindow::setupText() {
     for (int n = 1; n <= kTextBoxCount; ++n)
         if (IsScaleBox(static_cast<TextBox>(n))) takeScaleText(static_cast<TextBox>(n));
+    return ExperimentFileText(*this, description_, experiment_->runEnd(), experiment_->exactContact());
+}
+
+// The set-up changed when the file it would be saved as differs from the one last opened or saved
+// (the start-up set-up before either): "Запись" and what the panel writes are not in the file.
+// The question holds a run; "Отмена" lets it go on.
+bool MainWindow::mayPutExperimentAside() {
+    if (setupText() == savedSetup_) return true;
+    switch (messages_.askToSave(kAskToSave)) {
+    case MessageHost::SaveAnswer::Save:
+        return saveExperiment();
+    case MessageHost::SaveAnswer::Discard:
+        return true;
+    case MessageHost::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::saveExperimentTo(const QString& file) {
+    const std::string text = setupText();
     try {
-        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd()));
+        WriteWholeFile(ToPath(file), text);
     } catch (const FileWriteError& failed) {
         const QString detail =
             QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed.code, failed.reason);
@@ -123,6 +187,7 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     experimentFile_ = QFileInfo(file).absoluteFilePath();
     experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(experimentFile_);
+    savedSetup_ = text;
     showExperimentName(file);
     showRunState(QStringLiteral("Опыт сохранён: ") + QFileInfo(file).fileName());
     return true;
@@ -135,21 +200,18 @@ void MainWindow::askToOpenExperiment() {
     if (!file.isEmpty()) openExperiment(file);
 }
 
-void MainWindow::saveExperiment() {
-    if (experimentFile_.isEmpty())
-        saveExperimentAs();
-    else
-        saveExperimentTo(experimentFile_);
+bool MainWindow::saveExperiment() {
+    return experimentFile_.isEmpty() ? saveExperimentAs() : saveExperimentTo(experimentFile_);
 }
 
-void MainWindow::saveExperimentAs() {
+bool MainWindow::saveExperimentAs() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
     QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить опыт"),
                                                 QDir(folder).filePath(QStringLiteral("опыт.kvs")),
                                                 QString::fromUtf8(kFilter));
-    if (file.isEmpty()) return;
+    if (file.isEmpty()) return false;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".kvs");
-    saveExperimentTo(file);
+    return saveExperimentTo(file);
 }
 
 void MainWindow::showRecentExperiments() {
@@ -161,15 +223,29 @@ void MainWindow::showRecentExperiments() {
     if (menu->isEmpty()) menu->addAction(QStringLiteral("(нет)"))->setEnabled(false);
 }
 
-// The title and the notes in the window's language, in a message box.
+// "Описание опыта", made when it is not open, brought to the front when it is.
 void MainWindow::showDescription() {
+    if (!descriptionWindow_) {
+        descriptionWindow_ = CreateChild<DescriptionWindow>(this);
+        zoom_->follow(*descriptionWindow_);
+    }
+    refreshDescription();
+    descriptionWindow_->show();
+    descriptionWindow_->raise();
+    descriptionWindow_->activateWindow();
+}
+
+// The title (or the caption) and the notes in the window's language, in "Описание опыта" when it
+// is open.
+void MainWindow::refreshDescription() {
+    if (!descriptionWindow_) return;
     const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
     QString title = shown && shown->title ? QString::fromStdString(*shown->title) : QString();
     if (title.isEmpty()) title = windowTitle();
     QStringList notes;
     if (shown)
         for (const std::string& note : shown->notes) notes << QString::fromStdString(note);
-    messages_.info(title.toStdString(), notes.join(QLatin1Char('\n')).toStdString());
+    descriptionWindow_->showText(title, notes);
 }
 
 // The caption names the experiment by its title, or by its file.
@@ -204,6 +280,11 @@ void MainWindow::chooseRunEnd(RunEnd::Kind kind) {
 void MainWindow::setRunEnd(const RunEnd& end) {
     experiment_->setRunEnd(end);
     actions_->showRunEnd(end.kind);
+}
+
+void MainWindow::setExactContact(bool exact) {
+    experiment_->setExactContact(exact);
+    actions_->exactContact->setChecked(exact);
 }
 
 // As the user clicks the option button: its handler runs when it becomes selected.

@@ -2,22 +2,28 @@
 
 #include "about_window.h"
 #include "batch/experiment_file.h"
+#include "batch/lessons.h"
 #include "control/experiment.h"
 #include "core/model_record.h"
+#include "description_window.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
 #include "message_boxes.h"
 #include "pace.h"
 #include "run_timer.h"
 #include "view/track_store.h"
+#include "view/unit_axes.h"
 #include "window_actions.h"
+#include "window_zoom.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -61,6 +67,18 @@ public:
     CanvasWidget& picture2() { return *picture2_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    EnergyGraphWindow& energyGraph() { return *energyGraph_; }
+    // The zoom of the program's windows; a window joins it with zoom().follow(window). Setting it
+    // here lasts for the session; a choice in "Масштаб" is also remembered for the next one.
+    WindowZoom& zoom() { return *zoom_; }
+    // F11: the window fills the screen, its form in the middle at the largest listed zoom that
+    // fits; back, at the zoom it had.
+    void setFullScreen(bool on);
+    // "Оси в единицах величин", off at start-up: the pictures' axes numbered in the quantities'
+    // units, for this session.
+    void setUnitAxes(bool on);
+    // "Описание опыта" while it is open.
+    DescriptionWindow* descriptionWindow() const { return descriptionWindow_; }
 
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
@@ -94,8 +112,15 @@ public:
     // one of the installed lessons.
     QString experimentFile() const { return experimentFile_; }
     const ExperimentText& experimentText() const { return description_; }
+    // The lessons that "Опыты" lists, and the n-th of them (from 1) opened as "Открыть опыт…"
+    // opens a file; false for a number that names none.
+    const std::vector<Lesson>& lessons() const { return lessons_; }
+    bool openLesson(std::size_t n);
     // How the runs end, shown in "Конец опыта"; choosing it in the menu also remembers it.
     void setRunEnd(const RunEnd& end) override;
+    // The contact law of the runs, shown in "Точная модель контакта"; a choice in the menu is also
+    // remembered.
+    void setExactContact(bool exact) override;
 
 signals:
     // A run ended: at a stop, with a message, or with the window.
@@ -123,14 +148,26 @@ private:
     void showAbout();
     void exitProgram();
     void studyStep();
+    void chooseZoom(int percent);
+
+    // window_axes.cpp
+    void connectUnitAxes();
+    void showUnitAxes();
+    void followScale(TextBox box);
 
     // experiment_files.cpp
     void connectExperimentActions();
     void askToOpenExperiment();
-    void saveExperiment();
-    void saveExperimentAs();
+    bool saveExperiment();
+    bool saveExperimentAs();
+    std::string setupText();
+    // Whether the experiment may give way to another or to the end of the program: it is as last
+    // opened or saved, or the user saved it or let it go when asked.
+    bool mayPutExperimentAside();
     void showRecentExperiments();
     void showDescription();
+    void refreshDescription();
+    void createLessonMenu();
     void chooseRunEnd(RunEnd::Kind kind);
     void resetToStartUp();
     void showExperimentName(const QString& file);
@@ -168,11 +205,20 @@ private:
     SteadyClock clock_;
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
+    QPointer<DescriptionWindow> descriptionWindow_;
     EnergyGraphWindow* energyGraph_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
+    QWidget* client_ = nullptr;
+    int zoomBeforeFullScreen_ = 100;
+    bool fullScreen_ = false;
+    bool unitAxes_ = false;
+    std::optional<std::pair<AxisScales, GraphSelection>> axesDrawn_; // what the numbers show
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;
     QString experimentFolder_;
+    std::string savedSetup_; // the file of the set-up as last opened or saved, or at start-up
+    std::vector<Lesson> lessons_;
 };
 
 } // namespace kvor::ui

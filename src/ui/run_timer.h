@@ -44,6 +44,7 @@ public:
     // MessageHost
     void info(std::string_view text, std::string_view detail = {}) override;
     bool askYesNo(std::string_view text) override;
+    SaveAnswer askToSave(std::string_view text) override;
 
     // A window of the program's own that is up over the main window, as the step study's are,
     // holds the run as a message box does, from hold until the matching release.

@@ -1,16 +1,22 @@
 #include "user_settings.h"
 
+#include "window_zoom.h"
+
 #include <QSettings>
+
+#include <algorithm>
 
 namespace kvor::ui {
 
 namespace {
 
 const auto kPaceKey = QStringLiteral("pace");
+const auto kZoomKey = QStringLiteral("view/zoom");
 const auto kDataFileKey = QStringLiteral("recording/dataFile");
 const auto kRecentKey = QStringLiteral("experiments/recent");
 const auto kRunEndKey = QStringLiteral("run/end");
 const auto kRunEndTimeKey = QStringLiteral("run/endTime");
+const auto kExactContactKey = QStringLiteral("run/exactContact");
 
 } // namespace
 
@@ -20,6 +26,16 @@ Pace UserSettings::pace() {
 
 void UserSettings::setPace(Pace pace) {
     QSettings().setValue(kPaceKey, PaceName(pace));
+}
+
+int UserSettings::zoom() {
+    const int percent = QSettings().value(kZoomKey, 100).toInt();
+    return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end() ? percent
+                                                                                                 : 100;
+}
+
+void UserSettings::setZoom(int percent) {
+    QSettings().setValue(kZoomKey, percent);
 }
 
 QString UserSettings::dataFile() {
@@ -53,6 +69,14 @@ void UserSettings::setRunEnd(const RunEnd& end) {
     QSettings settings;
     settings.setValue(kRunEndKey, QString::fromUtf8(RunEndName(end.kind)));
     if (end.kind == RunEnd::Kind::Time) settings.setValue(kRunEndTimeKey, QString::fromStdString(end.time));
+}
+
+bool UserSettings::exactContact() {
+    return QSettings().value(kExactContactKey, false).toBool();
+}
+
+void UserSettings::setExactContact(bool exact) {
+    QSettings().setValue(kExactContactKey, exact);
 }
 
 } // namespace kvor::ui

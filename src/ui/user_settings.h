@@ -16,6 +16,10 @@ public:
     static Pace pace();
     static void setPace(Pace pace);
 
+    // "view/zoom": the zoom of the windows in per cent, one of kZoomPercents; 100 before any.
+    static int zoom();
+    static void setZoom(int percent);
+
     // "recording/dataFile": the data file chosen with "Файл записи…"; empty before any.
     static QString dataFile();
     static void setDataFile(const QString& file);
@@ -30,6 +34,11 @@ public:
     // capacity before any choice, or when what is kept cannot be read.
     static RunEnd runEnd();
     static void setRunEnd(const RunEnd& end);
+
+    // "run/exactContact": whether the runs take the exact contact law, as chosen in "Точная модель
+    // контакта"; off before any choice.
+    static bool exactContact();
+    static void setExactContact(bool exact);
 };
 
 } // namespace kvor::ui

@@ -1,6 +1,7 @@
 #include "window_actions.h"
 
 #include "child_object.h"
+#include "window_zoom.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -62,6 +63,28 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         paces->addAction(action);
     }
     energyGraph = addAction(*view, QStringLiteral("График энергий"));
+    QMenu* zoom = CreateChild<QMenu>(view, QStringLiteral("Масштаб"));
+    zoom->setObjectName(QStringLiteral("ZoomMenu"));
+    view->addMenu(zoom);
+    zooms = CreateChild<QActionGroup>(this);
+    for (const int percent : kZoomPercents) {
+        QAction* action = addAction(*zoom, QStringLiteral("%1 %").arg(percent));
+        action->setCheckable(true);
+        action->setData(percent);
+        zooms->addAction(action);
+    }
+    zoom->addSeparator();
+    zoomIn = addAction(*zoom, QStringLiteral("Крупнее"));
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOut = addAction(*zoom, QStringLiteral("Мельче"));
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    zoomReset = addAction(*zoom, QStringLiteral("Обычный размер"));
+    zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    fullScreen = addAction(*view, QStringLiteral("Во весь экран"));
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(Qt::Key_F11);
+    unitAxes = addAction(*view, QStringLiteral("Оси в единицах величин"));
+    unitAxes->setCheckable(true);
 
     QMenu* run = addMenuTo(bar, QStringLiteral("&Расчёт"), QStringLiteral("RunMenu"));
     QMenu* end = CreateChild<QMenu>(run, QStringLiteral("Конец опыта"));
@@ -78,6 +101,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         action->setData(static_cast<int>(kind));
         runEnds->addAction(action);
     }
+    exactContact = addAction(*run, QStringLiteral("Точная модель контакта"));
+    exactContact->setCheckable(true);
     run->addSeparator();
     studyStep = addAction(*run, QStringLiteral("Проверить шаг…"));
 
@@ -110,6 +135,10 @@ Pace WindowActions::paceOf(const QAction& action) {
 
 void WindowActions::showRunEnd(RunEnd::Kind kind) {
     for (QAction* action : runEnds->actions()) action->setChecked(runEndOf(*action) == kind);
+}
+
+void WindowActions::showZoom(int percent) {
+    for (QAction* action : zooms->actions()) action->setChecked(action->data().toInt() == percent);
 }
 
 RunEnd::Kind WindowActions::runEndOf(const QAction& action) {

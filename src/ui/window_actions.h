@@ -19,8 +19,9 @@ namespace kvor::ui {
 // the menu bar, with their mnemonics and the desktop's standard keys, and the context menus of
 // the two pictures. The window connects them to what they do; later menus ("Расчёт", "Опыты")
 // come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
-// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end and "Проверить шаг…" studies the
-// step of the run so far.
+// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end, "Точная модель контакта" the
+// contact law and "Проверить шаг…" studies the step of the run so far; "Вид" holds the zoom, full
+// screen (F11) and the axes in the quantities' units.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
@@ -35,6 +36,8 @@ public:
     // Shows `kind` as the one chosen in "Конец опыта".
     void showRunEnd(RunEnd::Kind kind);
     static RunEnd::Kind runEndOf(const QAction& action);
+    // Shows `percent` as the one chosen in "Масштаб".
+    void showZoom(int percent);
 
     QAction* openExperiment;
     QMenu* recentExperiments; // filled by the window when it is about to show
@@ -42,7 +45,8 @@ public:
     QAction* saveExperimentAs;
     QAction* experimentDescription;
     QActionGroup* runEnds;
-    QAction* studyStep; // "Расчёт" → "Проверить шаг…"
+    QAction* exactContact; // "Расчёт" → "Точная модель контакта", a check item
+    QAction* studyStep;    // "Расчёт" → "Проверить шаг…"
     QAction* saveTrajectories;
     QAction* saveGraph;
     QAction* saveSeries;
@@ -51,6 +55,12 @@ public:
     QActionGroup* paces;
     QAction* about;
     QAction* energyGraph; // "Вид" → "График энергий"
+    QActionGroup* zooms;  // "Вид" → "Масштаб": the percents, their data
+    QAction* zoomIn;      // Ctrl++
+    QAction* zoomOut;     // Ctrl+−
+    QAction* zoomReset;   // Ctrl+0
+    QAction* fullScreen;  // F11
+    QAction* unitAxes;    // "Оси в единицах величин"
     // The pictures' context menus: save, copy; the third is the energy graph's.
     std::array<QAction*, 3> savePicture;
     std::array<QAction*, 3> copyPicture;

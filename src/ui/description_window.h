@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace kvor::ui {
+
+// "Описание опыта": the title and the notes of the open experiment, what to watch and the
+// questions, in a window of their own beside the main window, which it does not block, as the
+// About window. "Закрыть" closes and discards it; the main window makes a new one when it is
+// asked for again, and shows in the one that is open what each experiment it opens says.
+class DescriptionWindow final : public QWidget {
+public:
+    explicit DescriptionWindow(QWidget* owner);
+
+    // The notes one a line, an empty note an empty line.
+    void showText(const QString& title, const QStringList& notes);
+
+private:
+    QLabel* title_;
+    QPlainTextEdit* notes_;
+};
+
+} // namespace kvor::ui
