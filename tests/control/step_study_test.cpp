@@ -97,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(Scenarios, StepStudyTruth,
                          testing::Values(Case{"accuracy_coulomb_flyby", true},
                                          Case{"accuracy_rod_damped", false},
                                          Case{"accuracy_balls_damped", false},
-                                         Case{"accuracy_oblique_friction", false}),
+                                         Case{"accuracy_oblique_friction", false},
+                                         Case{"accuracy_exact_oblique", false}),
                          [](const auto& info) { return std::string(info.param.scenario).substr(9); });
 
 // With the exact contact law the impacts of a spring and dashpot converge at the fourth order, and
