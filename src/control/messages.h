@@ -24,6 +24,10 @@ inline constexpr std::string_view kIncompatibleParameters =
     "заданных масштабах не позволяет вывести их на зкран";
 inline constexpr std::string_view kFileWriteError = "Ошибка записи в файл";
 
+// "Проверить шаг…" before a run has reached its first screen update.
+inline constexpr std::string_view kNothingToStudy =
+    "Проверять нечего: начните опыт и дайте ему дойти до первого обновления экрана";
+
 inline constexpr std::string_view kTrackFull = "Увеличьте NC0 (не хватает массива для точек траектории)";
 inline constexpr std::string_view kEqQuestion = "    Потенциальная энергия системы Eq \n"
                                                 "от действия электростатической силы Fq\n"

@@ -104,6 +104,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
     }
     exactContact = addAction(*run, QStringLiteral("Точная модель контакта"));
     exactContact->setCheckable(true);
+    run->addSeparator();
+    studyStep = addAction(*run, QStringLiteral("Проверить шаг…"));
 
     help_ = addMenuTo(bar, QStringLiteral("&Справка"), QStringLiteral("HelpMenu"));
     about = addAction(*help_, QStringLiteral("О программе"));
