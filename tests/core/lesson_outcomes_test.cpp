@@ -10,7 +10,6 @@
 #include <cmath>
 #include <limits>
 #include <map>
-#include <ranges>
 #include <sstream>
 
 namespace kvor {
@@ -30,7 +29,9 @@ std::map<std::string, double> Figures(BatchRunner& runner, const std::string& ou
         return series.row(row)[c];
     };
     const auto most = [&](auto f) {
-        return std::ranges::max(std::views::iota(std::size_t{0}, series.size()) | std::views::transform(f));
+        double largest = -kInf;
+        for (std::size_t i = 0; i < series.size(); ++i) largest = std::max(largest, f(i));
+        return largest;
     };
     // The number after the second "NAME= " of the end-impact line " NAME= before   NAME= after".
     const auto shown = [&](const std::string& name) {
