@@ -1,5 +1,6 @@
 #include "canvas_widget.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -21,6 +22,13 @@ CanvasWidget::CanvasWidget(QSize size, double devicePixelRatio, QWidget* parent)
 void CanvasWidget::showChanges() {
     const QRect changed = image_.update(picture_);
     if (!changed.isEmpty()) update(changed.translated(contentsRect().topLeft()));
+}
+
+void CanvasWidget::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    image_.redraw();
+    showChanges();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {

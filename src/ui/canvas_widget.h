@@ -25,6 +25,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A change of language draws the picture again from its layers, with its texts translated.
+    void changeEvent(QEvent* event) override;
 
 private:
     RecordedPicture picture_;

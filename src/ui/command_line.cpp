@@ -1,5 +1,8 @@
 #include "command_line.h"
 
+#include "core/interface_text.h"
+#include "view/translated_text.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -20,29 +23,37 @@ void write(std::FILE* stream, const QString& text) {
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня."));
+        Translated(Tr("Kvor3m", "Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QString fileName = Translated(Tr("Kvor3m", "файл"));
     const QCommandLineOption data(QStringLiteral("data"),
-                                  QStringLiteral("Дописывать записи в этом запуске в файл <файл> "
-                                                 "(выбор в окне не меняется)."),
-                                  QStringLiteral("файл"));
+                                  Translated(Tr("Kvor3m", "Дописывать записи в этом запуске в файл <файл> "
+                                                          "(выбор в окне не меняется).")),
+                                  fileName);
     parser.addOption(data);
     const QCommandLineOption pace(QStringLiteral("pace"),
-                                  QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
+                                  Translated(Tr("Kvor3m", "Темп показа в этом запуске (выбор в окне не меняется).")),
                                   QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
-    parser.addPositionalArgument(QStringLiteral("файл"), QStringLiteral("Открыть опыт из файла (.kvs)."),
-                                 QStringLiteral("[файл]"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        Translated(Tr("Kvor3m", "Язык окна в этом запуске (выбор в окне не меняется).")),
+        QStringLiteral("en|ru"));
+    parser.addOption(language);
+    parser.addPositionalArgument(fileName, Translated(Tr("Kvor3m", "Открыть опыт из файла (.kvs).")),
+                                 QLatin1Char('[') + fileName + QLatin1Char(']'));
 
     CommandLine options;
     QString mistake;
     if (!parser.parse(arguments))
         mistake = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
-        mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
+        mistake = Translated(Tr("Kvor3m", "Лишний аргумент: %1")).arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
-        mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+        mistake = Translated(Tr("Kvor3m", "--pace: slow, normal, fast или max, а не %1")).arg(parser.value(pace));
+    else if (parser.isSet(language) && !LanguageByName(parser.value(language).toStdString()))
+        mistake = Translated(Tr("Kvor3m", "--language: en или ru, а не %1")).arg(parser.value(language));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -58,6 +69,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
+    options.language = LanguageByName(parser.value(language).toStdString());
     return options;
 }
 

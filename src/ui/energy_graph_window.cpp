@@ -1,7 +1,10 @@
 #include "energy_graph_window.h"
 
 #include "control/energy_points.h"
+#include "core/interface_text.h"
+#include "view/translated_text.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace kvor::ui {
@@ -10,9 +13,19 @@ EnergyGraphWindow::EnergyGraphWindow(const DataSeries& series, double devicePixe
     : QWidget(owner, Qt::Window), series_(series),
       canvas_(QSize(kEnergyGraphSize.width, kEnergyGraphSize.height), devicePixelRatio) {
     setObjectName(QStringLiteral("EnergyGraph"));
-    setWindowTitle(QStringLiteral("График энергий"));
     setFixedSize(kEnergyGraphSize.width, kEnergyGraphSize.height);
+    retranslate();
+}
+
+// The caption and the texts of the graph in the language installed now.
+void EnergyGraphWindow::retranslate() {
+    setWindowTitle(Translated(Tr("Kvor3m", "График энергий")));
     draw();
+}
+
+void EnergyGraphWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 void EnergyGraphWindow::showChanges() {

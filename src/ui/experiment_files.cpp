@@ -5,10 +5,12 @@
 
 #include "build_info.h"
 #include "control/messages.h"
+#include "core/interface_text.h"
 #include "file_path.h"
 #include "main_window.h"
 #include "output/text_file.h"
 #include "user_settings.h"
+#include "view/translated_text.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -25,10 +27,12 @@ namespace kvor::ui {
 
 namespace {
 
-constexpr auto kFilter = "Опыт Kvor3m (*.kvs);;Все файлы (*)";
-constexpr std::string_view kCannotOpen = "Не удалось открыть опыт";
+constexpr std::string_view kFilter = Tr("Kvor3m", "Опыт Kvor3m (*.kvs);;Все файлы (*)");
+
 // The language of the window's texts: a file's lines tagged with it are shown before the untagged.
-constexpr std::string_view kWindowLanguage = "ru";
+std::string_view windowLanguage() {
+    return LanguageName(CurrentLanguage());
+}
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -50,7 +54,7 @@ QString skippedLines(const std::vector<std::size_t>& skipped) {
     QStringList numbers;
     for (const std::size_t n : skipped) numbers << QString::number(n);
     return numbers.isEmpty() ? QString()
-                             : QStringLiteral("; пропущены строки ") + numbers.join(QStringLiteral(", "));
+                             : Translated(Tr("Kvor3m", "; пропущены строки %1")).arg(numbers.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -74,9 +78,11 @@ bool MainWindow::openExperiment(const QString& file) {
     } catch (const ExperimentFileError& e) {
         QString detail = QDir::toNativeSeparators(file);
         if (e.lineNumber != 0)
-            detail += QStringLiteral("\nстрока %1: %2").arg(e.lineNumber).arg(QString::fromStdString(e.line));
+            detail += QLatin1Char('\n') + Translated(Tr("Kvor3m", "строка %1: %2"))
+                                                 .arg(e.lineNumber)
+                                                 .arg(QString::fromStdString(e.line));
         detail += QLatin1Char('\n') + reasonText(e.code, e.reason);
-        messages_.info(kCannotOpen, detail.toStdString());
+        messages_.info(messages::kCannotOpenExperiment, detail.toStdString());
         return false;
     }
     // From here nothing can fail: every line was read and its texts checked.
@@ -87,8 +93,10 @@ bool MainWindow::openExperiment(const QString& file) {
     experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
-    showRunState(QStringLiteral("Опыт открыт: ") + QFileInfo(file).fileName() + skippedLines(opened.skipped));
-    if (const auto* shown = description_.shownTo(kWindowLanguage); shown && !shown->notes.empty())
+    showRunState([name = QFileInfo(file).fileName(), skipped = opened.skipped] {
+        return Translated(Tr("Kvor3m", "Опыт открыт: %1")).arg(name) + skippedLines(skipped);
+    });
+    if (const auto* shown = description_.shownTo(windowLanguage()); shown && !shown->notes.empty())
         showDescription();
     return true;
 }
@@ -124,14 +132,14 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(experimentFile_);
     showExperimentName(file);
-    showRunState(QStringLiteral("Опыт сохранён: ") + QFileInfo(file).fileName());
+    showRunState([name = QFileInfo(file).fileName()] { return Translated(Tr("Kvor3m", "Опыт сохранён: %1")).arg(name); });
     return true;
 }
 
 void MainWindow::askToOpenExperiment() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть опыт"), folder,
-                                                      QString::fromUtf8(kFilter));
+    const QString file = QFileDialog::getOpenFileName(this, Translated(Tr("Kvor3m", "Открыть опыт")), folder,
+                                                      Translated(kFilter));
     if (!file.isEmpty()) openExperiment(file);
 }
 
@@ -144,9 +152,9 @@ void MainWindow::saveExperiment() {
 
 void MainWindow::saveExperimentAs() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
-    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить опыт"),
-                                                QDir(folder).filePath(QStringLiteral("опыт.kvs")),
-                                                QString::fromUtf8(kFilter));
+    QString file = QFileDialog::getSaveFileName(this, Translated(Tr("Kvor3m", "Сохранить опыт")),
+                                                QDir(folder).filePath(Translated(Tr("Kvor3m", "опыт.kvs"))),
+                                                Translated(kFilter));
     if (file.isEmpty()) return;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".kvs");
     saveExperimentTo(file);
@@ -158,12 +166,12 @@ void MainWindow::showRecentExperiments() {
     for (const QString& file : UserSettings::recentExperiments())
         connect(menu->addAction(QDir::toNativeSeparators(file)), &QAction::triggered, this,
                 [this, file] { openExperiment(file); });
-    if (menu->isEmpty()) menu->addAction(QStringLiteral("(нет)"))->setEnabled(false);
+    if (menu->isEmpty()) menu->addAction(Translated(Tr("Kvor3m", "(нет)")))->setEnabled(false);
 }
 
 // The title and the notes in the window's language, in a message box.
 void MainWindow::showDescription() {
-    const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
+    const ExperimentText::Language* shown = description_.shownTo(windowLanguage());
     QString title = shown && shown->title ? QString::fromStdString(*shown->title) : QString();
     if (title.isEmpty()) title = windowTitle();
     QStringList notes;
@@ -174,7 +182,8 @@ void MainWindow::showDescription() {
 
 // The caption names the experiment by its title, or by its file.
 void MainWindow::showExperimentName(const QString& file) {
-    const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
+    shownName_ = file;
+    const ExperimentText::Language* shown = description_.shownTo(windowLanguage());
     const QString name = shown && shown->title && !shown->title->empty()
                              ? QString::fromStdString(*shown->title)
                              : QFileInfo(file).fileName();
@@ -187,8 +196,8 @@ void MainWindow::chooseRunEnd(RunEnd::Kind kind) {
         const RunEnd& now = experiment_->runEnd();
         bool ok = false;
         const QString text =
-            QInputDialog::getText(this, QStringLiteral("Конец опыта"),
-                                  QStringLiteral("Закончить опыт, когда T достигнет, с:"), QLineEdit::Normal,
+            QInputDialog::getText(this, Translated(Tr("Kvor3m", "Конец опыта")),
+                                  Translated(Tr("Kvor3m", "Закончить опыт, когда T достигнет, с:")), QLineEdit::Normal,
                                   now.kind == RunEnd::Kind::Time ? fromUtf8(now.time) : QStringLiteral("1"),
                                   &ok)
                 .trimmed();

@@ -3,9 +3,11 @@
 #include "about_window.h"
 #include "batch/experiment_file.h"
 #include "control/experiment.h"
+#include "control/translated_messages.h"
 #include "core/model_record.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
+#include "layout_table.h"
 #include "message_boxes.h"
 #include "pace.h"
 #include "run_timer.h"
@@ -16,8 +18,11 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -103,13 +108,21 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A change of language shows every text again in the language installed now.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls(QWidget* client);
     void connectActions();
     void createStatusBar();
-    void showRunState(const QString& state);
+    void retranslate();
+    void showDataFile();
+    void showPace();
+    void chooseLanguage(Language language);
+    // The status bar's state of the run; `state` gives its text in the language installed, now
+    // and at every change of language.
+    void showRunState(std::function<QString()> state);
     void setTabOrder();
     void connectCommands();
     void setInitialState();
@@ -158,8 +171,13 @@ private:
     QLabel* runState_ = nullptr;
     QLabel* paceState_ = nullptr;
     QLabel* recordsState_ = nullptr;
+    std::function<QString()> runStateText_;
+    // The controls of the layout table that show a caption, with their rows.
+    std::vector<std::pair<QWidget*, const ControlRow*>> captioned_;
 
     QtMessageHost messageBoxes_;
+    // The engine's messages in the window's language, on their way to the boxes (or the tests').
+    TranslatedMessages translatedMessages_;
     // Every message box of the window is shown through the run timer, which holds the run while
     // one is up.
     RunTimer runTimer_;
@@ -171,6 +189,7 @@ private:
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;
+    QString shownName_; // the file named in the caption; empty while the caption is "Kvor3m"
     QString experimentFolder_;
 };
 

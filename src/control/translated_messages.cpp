@@ -1,0 +1,40 @@
+#include "translated_messages.h"
+
+namespace kvor {
+
+namespace {
+
+// One line: whole, or the text after its name.
+std::string translatedLine(std::string_view line, const Translation& translation) {
+    std::string whole = translation(line);
+    if (whole != line) return whole;
+    const std::size_t colon = line.find(": ");
+    if (colon == std::string_view::npos) return whole;
+    return std::string(line.substr(0, colon + 2)) + translation(line.substr(colon + 2));
+}
+
+} // namespace
+
+std::string TranslatedText(std::string_view text, const Translation& translation) {
+    if (!translation || text.empty()) return std::string(text);
+    std::string whole = translation(text);
+    if (whole != text) return whole;
+    std::string translated;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find('\n', start);
+        translated += translatedLine(text.substr(start, end - start), translation);
+        if (end == std::string_view::npos) return translated;
+        translated += '\n';
+        start = end + 1;
+    }
+}
+
+void TranslatedMessages::info(std::string_view text, std::string_view detail) {
+    shown_.info(TranslatedText(text, translation_), TranslatedText(detail, translation_));
+}
+
+bool TranslatedMessages::askYesNo(std::string_view text) {
+    return shown_.askYesNo(TranslatedText(text, translation_));
+}
+
+} // namespace kvor
