@@ -4,13 +4,13 @@ namespace kvor {
 
 namespace {
 
-// One line: whole, or the text after its name.
+// One line: whole, or its name and the text after it each by itself.
 std::string translatedLine(std::string_view line, const Translation& translation) {
     std::string whole = translation(line);
     if (whole != line) return whole;
     const std::size_t colon = line.find(": ");
     if (colon == std::string_view::npos) return whole;
-    return std::string(line.substr(0, colon + 2)) + translation(line.substr(colon + 2));
+    return translation(line.substr(0, colon)) + ": " + translation(line.substr(colon + 2));
 }
 
 } // namespace

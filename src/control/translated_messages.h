@@ -13,8 +13,8 @@ namespace kvor {
 using Translation = std::function<std::string(std::string_view)>;
 
 // A message's text or detail in the language of `translation`: whole where it is one marked
-// text; otherwise line by line, and a line "name: text" by the text after the name, as the
-// refusal of a box says it ("m10: масса должна быть больше 0"). Lines that are no marked text,
+// text; otherwise line by line, and a line "name: text" by its name and its text, as the refusal
+// of a box says it ("m10: масса должна быть больше 0", "шаг: не число"). Lines that are no marked text,
 // such as a file's path, stay as they are. Without a translation the text as it is.
 std::string TranslatedText(std::string_view text, const Translation& translation);
 

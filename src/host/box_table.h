@@ -74,7 +74,9 @@ struct BoxRow {
     RecordField shows = nullptr;  // what the panel or Start writes into it
     std::string_view series = {}; // its column of the series of values, if any
     std::optional<Alternative> alternative = std::nullopt;
-    std::array<std::string_view, 2> names = {}; // a batch script's names for it, besides TextN
+    // A batch script's names for it, besides TextN; the first names the box in a refusal too, and
+    // is marked with Tr where it is a word.
+    std::array<std::string_view, 2> names = {};
     // For inputs: the rule a value must keep, said as the refusal says it, the variant that uses
     // the box, and what the box holds, for its tooltip.
     Rule rule = Rule::None;
@@ -157,7 +159,7 @@ inline constexpr std::array<BoxRow, kTextBoxCount> kBoxes{{
     {Text51, kIn | kScaleBox, "Mt, с/см", Tr("Kvor3m", "с/см"), Reading::Plain, &R::Mt, nullptr, {}, {}, {}, {}, {}, {}, {"Mt"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб времени на графике")},
     {Text52, kStartBox, "KD0", "", {}, {}, {}, {}, {}, Shown::Field, &R::KD0, "KD0_kg_m_s", {}, {"KD0"}},
     {Text53, kPanelBox, "KD", "", {}, {}, {}, {}, {}, Shown::Field, &R::KD, "KD_kg_m_s", {}, {"KD"}},
-    {Text54, kIn, "шаг, с", Tr("Kvor3m", "с"), Reading::Plain, &R::h, nullptr, {}, {}, {}, {}, {}, {}, {"шаг", "h"}, Rule::Positive, Tr("Kvor3m", "шаг должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Шаг интегрирования")},
+    {Text54, kIn, "шаг, с", Tr("Kvor3m", "с"), Reading::Plain, &R::h, nullptr, {}, {}, {}, {}, {}, {}, {Tr("Kvor3m", "шаг"), "h"}, Rule::Positive, Tr("Kvor3m", "шаг должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Шаг интегрирования")},
     {Text55, kIn, "NC0", "", Reading::Count, nullptr, &R::NC0, {}, {}, {}, {}, {}, {}, {"NC0"}, {}, {}, Uses::Both, Tr("Kvor3m", "Число шагов между обновлениями экрана; меньше 1 считается за 1")},
     {Text56, kPanelBox, "Время реал", "", {}, {}, {}, {}, {}, Shown::SecondsSinceStart},
     {Text57, kIn, "NCOfile", "", Reading::Count, nullptr, &R::NC0file, {}, {}, {}, {}, {}, {}, {"NCOfile", "NC0file"}, {}, {}, Uses::Both, Tr("Kvor3m", "Число шагов между записями в файл; меньше 1 считается за 1")},
@@ -167,7 +169,7 @@ inline constexpr std::array<BoxRow, kTextBoxCount> kBoxes{{
     {Text61, kIn | kScaleBox | kPanelBox, "MFq, н/см", Tr("Kvor3m", "н/см"), Reading::Plain, &R::MFq, nullptr, {}, {}, Shown::Field, &R::MFq, {}, {}, {"MFq"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб электростатической силы на графике")},
     {Text62, kStartBox, "E0", "", {}, {}, {}, {}, {}, Shown::Field, &R::E0, "E0_J", {}, {"E0"}},
     {Text63, kPanelBox, "E", "", {}, {}, {}, {}, {}, Shown::Field, &R::E, "E_J", {}, {"E"}},
-    {Text64, kIn | kPanelBox | kStartBox, "Угол2, град", "", Reading::Degrees, &R::phi2, nullptr, {}, Check11, Shown::Field, &R::Ugol2, "Ugol2_deg", {}, {"Угол2"}, {}, {}, Uses::Both, Tr("Kvor3m", "Угол поворота стержня в начале опыта, когда флажок рядом отмечен; иначе угол скорости тела 2")},
+    {Text64, kIn | kPanelBox | kStartBox, "Угол2, град", "", Reading::Degrees, &R::phi2, nullptr, {}, Check11, Shown::Field, &R::Ugol2, "Ugol2_deg", {}, {Tr("Kvor3m", "Угол2")}, {}, {}, Uses::Both, Tr("Kvor3m", "Угол поворота стержня в начале опыта, когда флажок рядом отмечен; иначе угол скорости тела 2")},
     {Text65, kPanelBox | kStartBox, "Угол m1m2, град", "", {}, {}, {}, {}, {}, Shown::Field, &R::AlfaDeg, "Alfa_deg"},
     {Text66, kIn | kExponentBox, "* 10^", Tr("Kvor3m", "м"), Reading::Exponent, nullptr, &R::ExpX, {}, {}, {}, {}, {}, {}, {"10^X"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок координат X")},
     {Text67, kIn | kExponentBox, "* 10^", Tr("Kvor3m", "м"), Reading::Exponent, nullptr, &R::ExpY, {}, {}, {}, {}, {}, {}, {"10^Y"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок координат Y")},

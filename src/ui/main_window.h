@@ -64,6 +64,8 @@ public:
     TrackStore& track() { return track_; }
     CanvasWidget& picture1() { return *picture1_; }
     CanvasWidget& picture2() { return *picture2_; }
+    // The message boxes of the window as the engine shows them: in the window's language.
+    MessageHost& messages() { return messages_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
 
