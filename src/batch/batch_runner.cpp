@@ -104,7 +104,8 @@ public:
     void info(std::string_view text, std::string_view detail = {}) override {
         const Translation& translation = runner_.translation_;
         runner_.out_ << "message\t" << EscapedLine(TranslatedText(text, translation)) << '\n';
-        if (!detail.empty()) runner_.out_ << "detail\t" << EscapedLine(TranslatedText(detail, translation)) << '\n';
+        if (!detail.empty())
+            runner_.out_ << "detail\t" << EscapedLine(TranslatedText(detail, translation)) << '\n';
         runner_.out_ << std::flush;
         if (text == messages::kFileWriteError) runner_.writeFailed_ = true;
     }
@@ -120,8 +121,8 @@ private:
     BatchRunner& runner_;
 };
 
-BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings, std::unique_ptr<PictureFiles> pictures,
-                         Translation translation)
+BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings,
+                         std::unique_ptr<PictureFiles> pictures, Translation translation)
     : out_(out), translation_(std::move(translation)), pictures_(std::move(pictures)),
       surfaces_(std::make_unique<Surfaces>(out, pictures_.get(), translation_)),
       platform_(std::make_unique<Platform>(*this)) {

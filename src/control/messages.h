@@ -18,26 +18,29 @@ inline constexpr std::string_view kBodiesOverlap = Tr("Kvor3m", "Тела пер
 
 // The run loop's errors, by the stretch of the step in which they arose.
 inline constexpr std::string_view kEquationsError = Tr("Kvor3m", "Ошибка решения уравнений");
-inline constexpr std::string_view kLightSpeed = Tr("Kvor3m", "Вы превысили скорость света, измените начальные данные");
+inline constexpr std::string_view kLightSpeed =
+    Tr("Kvor3m", "Вы превысили скорость света, измените начальные данные");
 inline constexpr std::string_view kIncompatibleParameters =
     Tr("Kvor3m", "                Несовместимость параметров\n"
-    "Быстрее всего получились слишком большие силы \n"
-    "а следоватедьно ускорения, скорости и координаты, что при\n"
-    "заданных масштабах не позволяет вывести их на зкран");
+                 "Быстрее всего получились слишком большие силы \n"
+                 "а следоватедьно ускорения, скорости и координаты, что при\n"
+                 "заданных масштабах не позволяет вывести их на зкран");
 inline constexpr std::string_view kFileWriteError = Tr("Kvor3m", "Ошибка записи в файл");
 // An experiment file that the window cannot open; its path and the reason under it.
 inline constexpr std::string_view kCannotOpenExperiment = Tr("Kvor3m", "Не удалось открыть опыт");
 
-inline constexpr std::string_view kTrackFull = Tr("Kvor3m", "Увеличьте NC0 (не хватает массива для точек траектории)");
+inline constexpr std::string_view kTrackFull =
+    Tr("Kvor3m", "Увеличьте NC0 (не хватает массива для точек траектории)");
 inline constexpr std::string_view kEqQuestion = Tr("Kvor3m", "    Потенциальная энергия системы Eq \n"
-                                                "от действия электростатической силы Fq\n"
-                                                "      достигла начального значения\n"
-                                                "         Продолжить эксперимент ?");
+                                                             "от действия электростатической силы Fq\n"
+                                                             "      достигла начального значения\n"
+                                                             "         Продолжить эксперимент ?");
 
 // Every message above, for whoever must see them all: the tests of a translation.
 inline constexpr std::string_view kAll[] = {
-    kEnterDataCorrectly, kBallFromLeft, kNotANumber,        kTooLarge,     kBodiesOverlap, kEquationsError,
-    kLightSpeed,         kFileWriteError, kCannotOpenExperiment, kTrackFull, kEqQuestion, kIncompatibleParameters,
+    kEnterDataCorrectly,   kBallFromLeft,   kNotANumber, kTooLarge,
+    kBodiesOverlap,        kEquationsError, kLightSpeed, kFileWriteError,
+    kCannotOpenExperiment, kTrackFull,      kEqQuestion, kIncompatibleParameters,
 };
 
 } // namespace kvor::messages

@@ -22,8 +22,8 @@ void write(std::FILE* stream, const QString& text) {
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Translated(Tr("Kvor3m", "Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня.")));
+    parser.setApplicationDescription(Translated(
+        Tr("Kvor3m", "Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QString fileName = Translated(Tr("Kvor3m", "файл"));
@@ -32,9 +32,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                                           "(выбор в окне не меняется).")),
                                   fileName);
     parser.addOption(data);
-    const QCommandLineOption pace(QStringLiteral("pace"),
-                                  Translated(Tr("Kvor3m", "Темп показа в этом запуске (выбор в окне не меняется).")),
-                                  QStringLiteral("slow|normal|fast|max"));
+    const QCommandLineOption pace(
+        QStringLiteral("pace"),
+        Translated(Tr("Kvor3m", "Темп показа в этом запуске (выбор в окне не меняется).")),
+        QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
     const QCommandLineOption language(
         QStringLiteral("language"),
@@ -51,7 +52,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     else if (parser.positionalArguments().size() > 1)
         mistake = Translated(Tr("Kvor3m", "Лишний аргумент: %1")).arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
-        mistake = Translated(Tr("Kvor3m", "--pace: slow, normal, fast или max, а не %1")).arg(parser.value(pace));
+        mistake =
+            Translated(Tr("Kvor3m", "--pace: slow, normal, fast или max, а не %1")).arg(parser.value(pace));
     else if (parser.isSet(language) && !LanguageByName(parser.value(language).toStdString()))
         mistake = Translated(Tr("Kvor3m", "--language: en или ru, а не %1")).arg(parser.value(language));
     if (!mistake.isEmpty()) {

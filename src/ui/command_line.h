@@ -12,11 +12,11 @@ namespace kvor::ui {
 
 // What the command line asks of this run of the window.
 struct CommandLine {
-    QString dataFile;              // --data FILE: the data file of this run only; empty when not given
-    QString experimentFile;        // FILE: the experiment file to open; empty when not given
-    std::optional<Pace> pace;      // --pace slow|normal|fast|max: the pace of this run only
+    QString dataFile;                 // --data FILE: the data file of this run only; empty when not given
+    QString experimentFile;           // FILE: the experiment file to open; empty when not given
+    std::optional<Pace> pace;         // --pace slow|normal|fast|max: the pace of this run only
     std::optional<Language> language; // --language en|ru: the language of this run only
-    std::optional<int> exitStatus; // set when the program ends at once, its texts written
+    std::optional<int> exitStatus;    // set when the program ends at once, its texts written
 };
 
 // Reads the window's options from `arguments` (QApplication has taken its own, such as -platform,

@@ -53,8 +53,9 @@ bool isInstalledLesson(const QString& file) {
 QString skippedLines(const std::vector<std::size_t>& skipped) {
     QStringList numbers;
     for (const std::size_t n : skipped) numbers << QString::number(n);
-    return numbers.isEmpty() ? QString()
-                             : Translated(Tr("Kvor3m", "; пропущены строки %1")).arg(numbers.join(QStringLiteral(", ")));
+    return numbers.isEmpty()
+               ? QString()
+               : Translated(Tr("Kvor3m", "; пропущены строки %1")).arg(numbers.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -79,8 +80,8 @@ bool MainWindow::openExperiment(const QString& file) {
         QString detail = QDir::toNativeSeparators(file);
         if (e.lineNumber != 0)
             detail += QLatin1Char('\n') + Translated(Tr("Kvor3m", "строка %1: %2"))
-                                                 .arg(e.lineNumber)
-                                                 .arg(QString::fromStdString(e.line));
+                                              .arg(e.lineNumber)
+                                              .arg(QString::fromStdString(e.line));
         detail += QLatin1Char('\n') + reasonText(e.code, e.reason);
         messages_.info(messages::kCannotOpenExperiment, detail.toStdString());
         return false;
@@ -132,7 +133,9 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(experimentFile_);
     showExperimentName(file);
-    showRunState([name = QFileInfo(file).fileName()] { return Translated(Tr("Kvor3m", "Опыт сохранён: %1")).arg(name); });
+    showRunState([name = QFileInfo(file).fileName()] {
+        return Translated(Tr("Kvor3m", "Опыт сохранён: %1")).arg(name);
+    });
     return true;
 }
 
@@ -196,10 +199,10 @@ void MainWindow::chooseRunEnd(RunEnd::Kind kind) {
         const RunEnd& now = experiment_->runEnd();
         bool ok = false;
         const QString text =
-            QInputDialog::getText(this, Translated(Tr("Kvor3m", "Конец опыта")),
-                                  Translated(Tr("Kvor3m", "Закончить опыт, когда T достигнет, с:")), QLineEdit::Normal,
-                                  now.kind == RunEnd::Kind::Time ? fromUtf8(now.time) : QStringLiteral("1"),
-                                  &ok)
+            QInputDialog::getText(
+                this, Translated(Tr("Kvor3m", "Конец опыта")),
+                Translated(Tr("Kvor3m", "Закончить опыт, когда T достигнет, с:")), QLineEdit::Normal,
+                now.kind == RunEnd::Kind::Time ? fromUtf8(now.time) : QStringLiteral("1"), &ok)
                 .trimmed();
         const auto timed = ParseRunEnd("time", text.toStdString());
         if (ok && !timed) messages_.info(messages::kEnterDataCorrectly);

@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     // Style, font and the language of the settings, Qt's own texts and the help of the command
     // line included; --language chooses another for this run.
     kvor::ui::ConfigureApplication(app);
-    if (const auto language = kvor::ui::LanguageOption(QApplication::arguments())) kvor::ui::SetLanguage(*language);
+    if (const auto language = kvor::ui::LanguageOption(QApplication::arguments()))
+        kvor::ui::SetLanguage(*language);
     const kvor::ui::CommandLine options = kvor::ui::ReadCommandLine(QApplication::arguments());
     if (options.exitStatus) return *options.exitStatus;
     if (noDisplay) {

@@ -88,8 +88,7 @@ constexpr auto kBoxStyle = "QLineEdit { border: 1px solid #7a7a7a; padding: 0px;
 MainWindow::MainWindow(MessageHost* messages)
     : messageBoxes_(this, [this] { showPictureChanges(); }),
       translatedMessages_(messages ? *messages : messageBoxes_, translatedUtf8),
-      runTimer_(translatedMessages_, record_, [this] { showPictureChanges(); }),
-      messages_(runTimer_) {
+      runTimer_(translatedMessages_, record_, [this] { showPictureChanges(); }), messages_(runTimer_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/kvor3m.svg")));
     setStyleSheet(QString::fromLatin1(kBoxStyle));
@@ -129,7 +128,8 @@ MainWindow::MainWindow(MessageHost* messages)
 void MainWindow::retranslate() {
     for (const auto& [control, row] : captioned_) showCaption(*control, *row);
     for (int n = 1; n <= kTextBoxCount; ++n)
-        if (IsInputBox(static_cast<TextBox>(n))) boxes_[n]->setToolTip(boxToolTip(RowOf(static_cast<TextBox>(n))));
+        if (IsInputBox(static_cast<TextBox>(n)))
+            boxes_[n]->setToolTip(boxToolTip(RowOf(static_cast<TextBox>(n))));
     for (int n = 1; n <= kCheckBoxCount; ++n)
         checks_[n]->setToolTip(Translated(RowOf(static_cast<CheckBox>(n)).description));
     showDataFile();
@@ -303,8 +303,9 @@ void MainWindow::greyUnusedControls() {
         const bool used = UsedBy(uses, ballRod);
         control.setEnabled(used);
         control.setToolTip(used ? toolTip
-                           : ballRod ? Translated(Tr("Kvor3m", "Не используется в варианте «1-шар 2-стержень»"))
-                                     : Translated(Tr("Kvor3m", "Не используется в варианте «1-шар 2-шар»")));
+                           : ballRod
+                               ? Translated(Tr("Kvor3m", "Не используется в варианте «1-шар 2-стержень»"))
+                               : Translated(Tr("Kvor3m", "Не используется в варианте «1-шар 2-шар»")));
     };
     for (const BoxRow& row : box_table::kBoxes)
         if (row.uses != Uses::Both) greyed(*boxes_[row.box], row.uses, boxToolTip(row));

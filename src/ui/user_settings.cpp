@@ -24,7 +24,8 @@ void UserSettings::setPace(Pace pace) {
 }
 
 Language UserSettings::language() {
-    return LanguageByName(QSettings().value(kLanguageKey).toString().toStdString()).value_or(Language::Russian);
+    return LanguageByName(QSettings().value(kLanguageKey).toString().toStdString())
+        .value_or(Language::Russian);
 }
 
 void UserSettings::setLanguage(Language language) {

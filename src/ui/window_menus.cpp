@@ -45,7 +45,8 @@ ExportKind exportKind(MainWindow::Export what) {
     case MainWindow::Export::Series:
         break;
     }
-    return {Tr("Kvor3m", "Сохранить ряд данных"), Tr("Kvor3m", "ряд данных.csv"), Tr("Kvor3m", "Таблица CSV (*.csv)")};
+    return {Tr("Kvor3m", "Сохранить ряд данных"), Tr("Kvor3m", "ряд данных.csv"),
+            Tr("Kvor3m", "Таблица CSV (*.csv)")};
 }
 
 // The system's reason in the words of the interface: Qt's Russian text where it has one.
@@ -172,9 +173,10 @@ void MainWindow::exportTo(Export what, const QString& file) {
 
 // Records are appended to the file chosen, so choosing one that exists overwrites nothing.
 void MainWindow::askForDataFile() {
-    const QString file = QFileDialog::getSaveFileName(this, Translated(Tr("Kvor3m", "Файл записи")), dataFile(),
-                                                      Translated(Tr("Kvor3m", "Файл записи (*.dat);;Все файлы (*)")),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString file =
+        QFileDialog::getSaveFileName(this, Translated(Tr("Kvor3m", "Файл записи")), dataFile(),
+                                     Translated(Tr("Kvor3m", "Файл записи (*.dat);;Все файлы (*)")), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     if (!file.isEmpty()) chooseDataFile(file);
 }
 

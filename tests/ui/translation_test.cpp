@@ -41,7 +41,8 @@ QStringList walk(ui::MainWindow& window, ScriptedMessages& messages) {
         if (const auto* button = qobject_cast<const QAbstractButton*>(w)) add(*w, "text", button->text());
         if (const auto* frame = qobject_cast<const QGroupBox*>(w)) add(*w, "text", frame->title());
         if (const auto* help = qobject_cast<const QPlainTextEdit*>(w)) add(*w, "text", help->toPlainText());
-        const bool captioned = w->objectName().contains(QRegularExpression("^(Label|Check|Option|Command|Frame)"));
+        const bool captioned =
+            w->objectName().contains(QRegularExpression("^(Label|Check|Option|Command|Frame)"));
         if (captioned) {
             EXPECT_TRUE(ui::CaptionFits(*w)) << w->objectName().toStdString();
         }
@@ -51,9 +52,13 @@ QStringList walk(ui::MainWindow& window, ScriptedMessages& messages) {
     for (int n = 1; n <= kTextBoxCount; ++n)
         for (const bool ruleBroken : {false, true})
             if (IsInputBox(TextBox(n)) && (!ruleBroken || RowOf(TextBox(n)).rule != Rule::None))
-                window.messages().info(messages::kEnterDataCorrectly, RefusedBoxText(TextBox(n), window, ruleBroken));
-    for (std::size_t i = 0; i < messages.shown.size(); ++i)
-        texts << QString::fromStdString("message: " + messages.shown[i] + " | " + messages.details[i]).replace('\n', "\\n");
+                window.messages().info(messages::kEnterDataCorrectly,
+                                       RefusedBoxText(TextBox(n), window, ruleBroken));
+    window.messages().askYesNo(messages::kEqQuestion); // last: a question has no detail
+    for (std::size_t i = 0; i < messages.shown.size(); ++i) {
+        const std::string detail = i < messages.details.size() ? " | " + messages.details[i] : "";
+        texts << QString::fromStdString("message: " + messages.shown[i] + detail).replace('\n', "\\n");
+    }
     return texts;
 }
 
@@ -70,7 +75,9 @@ void expectTexts(const QStringList& texts, const QString& file) {
 }
 
 struct Languages : WindowTest {
-    ~Languages() override { ui::UserSettings::setLanguage(ui::Language::Russian), ui::SetLanguage(ui::Language::Russian); }
+    ~Languages() override {
+        ui::UserSettings::setLanguage(ui::Language::Russian), ui::SetLanguage(ui::Language::Russian);
+    }
     // As the user chooses it in "Вид" → "Язык".
     void choose(int item) {
         window.findChild<QMenu*>("LanguageMenu")->actions().at(item)->trigger();
@@ -78,22 +85,31 @@ struct Languages : WindowTest {
     }
 };
 
-// The window changes its language at once, the About window and the energy graph open with it, and
+// The window changes its language at once, with the About window and the energy graph open, and
 // the choice is kept for the next session.
 TEST_F(Languages, EnglishHasNoCyrillicAndRussianIsAsSpecified) {
     click("Command6");
+    window.setRunEnd(*ParseRunEnd("time", "0.001")); // the status bar names the time
     clickAndRun("Command1");
     const auto& graph = *static_cast<ui::EnergyGraphWindow*>(control("EnergyGraph"));
     const QImage russianGraph = graph.image();
     choose(1);
     const QStringList english = walk(window, messages);
-    for (const QString& text : english) EXPECT_FALSE(text.contains(QRegularExpression("[\u0400-\u04FF]"))) << text.toStdString();
+    for (const QString& text : english)
+        EXPECT_FALSE(text.contains(QRegularExpression("[\u0400-\u04FF]"))) << text.toStdString();
     expectTexts(english, "texts_en.txt");
     EXPECT_NE(graph.image(), russianGraph);
     EXPECT_EQ(ui::UserSettings::language(), ui::Language::English);
     choose(0);
     expectTexts(walk(window, messages), "texts_ru.txt");
     EXPECT_EQ(ui::UserSettings::language(), ui::Language::Russian);
+
+    // An experiment file's title in the window's language, its untagged one in Russian.
+    choose(1);
+    ASSERT_TRUE(window.openExperiment(KVOR_TESTS_SOURCE_DIR "/scenarios/experiments/experiment_save.kvs"));
+    EXPECT_EQ(window.windowTitle(), "Oblique impact #1 — Kvor3m");
+    choose(0);
+    EXPECT_EQ(window.windowTitle(), "Косой удар #1: шары с трением — Kvor3m");
 }
 
 } // namespace
