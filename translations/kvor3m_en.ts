@@ -899,5 +899,25 @@ due to the electrostatic force Fq
         <source>Угол2</source>
         <translation>Angle2</translation>
     </message>
+    <message>
+        <source>Открыть опыт номер &lt;N&gt; из меню «Опыты».</source>
+        <translation>Open lesson number &lt;N&gt; of the menu “Lessons”.</translation>
+    </message>
+    <message>
+        <source>--lesson: номер опыта от 1, а не %1</source>
+        <translation>--lesson: a lesson number from 1, not %1</translation>
+    </message>
+    <message>
+        <source>Или --lesson, или файл опыта</source>
+        <translation>Either --lesson or an experiment file</translation>
+    </message>
+    <message>
+        <source>Описание опыта</source>
+        <translation>Experiment description</translation>
+    </message>
+    <message>
+        <source>&amp;Опыты</source>
+        <translation>&amp;Lessons</translation>
+    </message>
 </context>
 </TS>

@@ -67,6 +67,15 @@ void appendLine(std::string& out, std::string_view command, std::string_view lan
     out += '\n';
 }
 
+// A title or a note joins the lines of its language.
+void addDescriptionLine(const ScriptCommand& c, ExperimentText& text) {
+    ExperimentText::Language& language = text.language(c.language);
+    if (c.kind == ScriptCommand::Kind::Title)
+        language.title = c.text;
+    else
+        language.notes.push_back(c.text);
+}
+
 } // namespace
 
 ExperimentText::Language& ExperimentText::language(std::string_view tag) {
@@ -114,10 +123,8 @@ void ApplySetupLine(const ScriptCommand& c, SetupTarget& target) {
         target.setChecked(c.check, c.on);
         break;
     case Kind::Title:
-        target.description().language(c.language).title = c.text;
-        break;
     case Kind::Note:
-        target.description().language(c.language).notes.push_back(c.text);
+        addDescriptionLine(c, target.description());
         break;
     case Kind::End:
         target.setRunEnd(c.end);
@@ -157,6 +164,14 @@ ExperimentFile ReadExperimentFile(std::string_view content) {
             file.skipped.push_back(lineNumber);
     }
     return file;
+}
+
+ExperimentText DescriptionOf(const ExperimentFile& file) {
+    ExperimentText text;
+    for (const ScriptCommand& c : file.lines)
+        if (c.kind == ScriptCommand::Kind::Title || c.kind == ScriptCommand::Kind::Note)
+            addDescriptionLine(c, text);
+    return text;
 }
 
 ExperimentFile OpenExperimentFile(const std::filesystem::path& file) {

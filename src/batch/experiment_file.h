@@ -63,6 +63,9 @@ struct ExperimentFile {
     std::vector<std::size_t> skipped;
 };
 
+// The title and notes that opening `file` gives, without applying the rest.
+ExperimentText DescriptionOf(const ExperimentFile& file);
+
 // A file that cannot be read or understood: the line (from 1; 0 for the whole file), its text
 // and why, with the system's errno where the file could not be read (0 otherwise).
 struct ExperimentFileError {

@@ -42,12 +42,19 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         Translated(Tr("Kvor3m", "Язык окна в этом запуске (выбор в окне не меняется).")),
         QStringLiteral("en|ru"));
     parser.addOption(language);
+    const QCommandLineOption lesson(QStringLiteral("lesson"),
+                                    Translated(Tr("Kvor3m", "Открыть опыт номер <N> из меню «Опыты».")),
+                                    QStringLiteral("N"));
+    parser.addOption(lesson);
     parser.addPositionalArgument(fileName, Translated(Tr("Kvor3m", "Открыть опыт из файла (.kvs).")),
                                  QLatin1Char('[') + fileName + QLatin1Char(']'));
 
     CommandLine options;
+    const bool parsed = parser.parse(arguments);
+    bool lessonNumber = false;
+    const int lessonGiven = parser.value(lesson).toInt(&lessonNumber);
     QString mistake;
-    if (!parser.parse(arguments))
+    if (!parsed)
         mistake = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
         mistake = Translated(Tr("Kvor3m", "Лишний аргумент: %1")).arg(parser.positionalArguments().at(1));
@@ -56,6 +63,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
             Translated(Tr("Kvor3m", "--pace: slow, normal, fast или max, а не %1")).arg(parser.value(pace));
     else if (parser.isSet(language) && !LanguageByName(parser.value(language).toStdString()))
         mistake = Translated(Tr("Kvor3m", "--language: en или ru, а не %1")).arg(parser.value(language));
+    else if (parser.isSet(lesson) && (!lessonNumber || lessonGiven < 1))
+        mistake = Translated(Tr("Kvor3m", "--lesson: номер опыта от 1, а не %1")).arg(parser.value(lesson));
+    else if (parser.isSet(lesson) && !parser.positionalArguments().isEmpty())
+        mistake = Translated(Tr("Kvor3m", "Или --lesson, или файл опыта"));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -72,6 +83,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
     options.language = LanguageByName(parser.value(language).toStdString());
+    if (parser.isSet(lesson) && lessonNumber) options.lesson = lessonGiven;
     return options;
 }
 

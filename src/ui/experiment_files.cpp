@@ -1,9 +1,11 @@
 // Experiment files in the window: "Файл" → "Открыть опыт…", "Последние опыты", "Сохранить опыт",
-// "Сохранить опыт как…", "Описание опыта…", and "Расчёт" → "Конец опыта". The file is the batch
-// runner's script language; reading, applying and writing it are the batch runner's own code, so
-// that a file means the same experiment in both programs.
+// "Сохранить опыт как…", "Описание опыта…", "Расчёт" → "Конец опыта", and the lessons that come
+// with the program in "Опыты". The file is the batch runner's script language; reading, applying
+// and writing it are the batch runner's own code, so that a file means the same experiment in both
+// programs.
 
 #include "build_info.h"
+#include "child_object.h"
 #include "control/messages.h"
 #include "core/interface_text.h"
 #include "file_path.h"
@@ -43,10 +45,16 @@ QString reasonText(int code, const std::string& reason) {
     return code != 0 ? qt_error_string(code) : QString::fromStdString(reason);
 }
 
-// A lesson that came with the program is read, never written back: saving it asks for a file.
-bool isInstalledLesson(const QString& file) {
-    const QString folder = QDir(fromUtf8(build::kInstalledDataFolder)).canonicalPath();
-    return !folder.isEmpty() && QFileInfo(file).canonicalFilePath().startsWith(folder + QLatin1Char('/'));
+// A lesson that came with the program, installed or in the source tree, is read, never written
+// back: saving it asks for a file.
+bool isShippedLesson(const QString& file) {
+    for (const QString& folder : {FromPath(LessonFolder()), fromUtf8(build::kInstalledDataFolder)}) {
+        const QString canonical = QDir(folder).canonicalPath();
+        if (!canonical.isEmpty() &&
+            QFileInfo(file).canonicalFilePath().startsWith(canonical + QLatin1Char('/')))
+            return true;
+    }
+    return false;
 }
 
 // "строки 5, 7, 9": the lines of an opened file that were skipped, if any.
@@ -70,6 +78,35 @@ void MainWindow::connectExperimentActions() {
     connect(a.runEnds, &QActionGroup::triggered, this,
             [this](const QAction* action) { chooseRunEnd(WindowActions::runEndOf(*action)); });
     setRunEnd(UserSettings::runEnd());
+    createLessonMenu();
+}
+
+// "Опыты": the lessons by their titles, in the order of their numbers. Each opens as a file the
+// user chose, by the one way files are opened.
+void MainWindow::createLessonMenu() {
+    lessons_ = LessonsIn(LessonFolder());
+    lessonMenu_ = actions_->addMenu(Tr("Kvor3m", "&Опыты"));
+    lessonMenu_->setObjectName(QStringLiteral("LessonMenu"));
+    showLessonTitles();
+}
+
+// The titles of the lessons in the window's language.
+void MainWindow::showLessonTitles() {
+    QMenu* const menu = lessonMenu_;
+    menu->clear();
+    for (std::size_t n = 1; n <= lessons_.size(); ++n) {
+        const ExperimentText::Language* shown = lessons_[n - 1].text.shownTo(windowLanguage());
+        const QString title = shown && shown->title ? QString::fromStdString(*shown->title)
+                                                    : FromPath(lessons_[n - 1].file.filename());
+        // A '&' of a title is shown, not taken for a mnemonic.
+        QAction* action = menu->addAction(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        connect(action, &QAction::triggered, this, [this, n] { openLesson(n); });
+    }
+    if (lessons_.empty()) menu->addAction(Translated(Tr("Kvor3m", "(нет)")))->setEnabled(false);
+}
+
+bool MainWindow::openLesson(std::size_t n) {
+    return n >= 1 && n <= lessons_.size() && openExperiment(FromPath(lessons_[n - 1].file));
 }
 
 bool MainWindow::openExperiment(const QString& file) {
@@ -90,8 +127,10 @@ bool MainWindow::openExperiment(const QString& file) {
     resetToStartUp();
     for (const ScriptCommand& line : opened.lines) ApplySetupLine(line, *this);
     showPictureChanges();
-    experimentFile_ = isInstalledLesson(file) ? QString() : QFileInfo(file).absoluteFilePath();
-    experimentFolder_ = QFileInfo(file).absolutePath();
+    const bool shipped = isShippedLesson(file);
+    experimentFile_ = shipped ? QString() : QFileInfo(file).absoluteFilePath();
+    // A lesson's copy is saved where the user keeps experiments, not among the lessons.
+    if (!shipped) experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
     showRunState([name = QFileInfo(file).fileName(), skipped = opened.skipped] {
@@ -99,6 +138,8 @@ bool MainWindow::openExperiment(const QString& file) {
     });
     if (const auto* shown = description_.shownTo(windowLanguage()); shown && !shown->notes.empty())
         showDescription();
+    else
+        refreshDescription();
     return true;
 }
 
@@ -172,15 +213,26 @@ void MainWindow::showRecentExperiments() {
     if (menu->isEmpty()) menu->addAction(Translated(Tr("Kvor3m", "(нет)")))->setEnabled(false);
 }
 
-// The title and the notes in the window's language, in a message box.
+// "Описание опыта", made when it is not open, brought to the front when it is.
 void MainWindow::showDescription() {
+    if (!descriptionWindow_) descriptionWindow_ = CreateChild<DescriptionWindow>(this);
+    refreshDescription();
+    descriptionWindow_->show();
+    descriptionWindow_->raise();
+    descriptionWindow_->activateWindow();
+}
+
+// The title (or the caption) and the notes in the window's language, in "Описание опыта" when it
+// is open.
+void MainWindow::refreshDescription() {
+    if (!descriptionWindow_) return;
     const ExperimentText::Language* shown = description_.shownTo(windowLanguage());
     QString title = shown && shown->title ? QString::fromStdString(*shown->title) : QString();
     if (title.isEmpty()) title = windowTitle();
     QStringList notes;
     if (shown)
         for (const std::string& note : shown->notes) notes << QString::fromStdString(note);
-    messages_.info(title.toStdString(), notes.join(QLatin1Char('\n')).toStdString());
+    descriptionWindow_->showText(title, notes);
 }
 
 // The caption names the experiment by its title, or by its file.

@@ -23,10 +23,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     kvor::ui::MainWindow window;
+    if (options.lesson && static_cast<std::size_t>(*options.lesson) > window.lessons().size()) {
+        std::fprintf(stderr, "kvor3m: --lesson %d: there are %zu lessons\n", *options.lesson,
+                     window.lessons().size());
+        return 2;
+    }
     if (!options.dataFile.isEmpty()) window.useDataFileForThisRun(options.dataFile);
     if (options.pace) window.setPace(*options.pace);
     window.show();
-    // Over the window, so that a message about the file has something to stand on.
+    // Over the window, so that a message about the file, or the lesson's description, has
+    // something to stand on.
     if (!options.experimentFile.isEmpty()) window.openExperiment(options.experimentFile);
+    if (options.lesson) window.openLesson(static_cast<std::size_t>(*options.lesson));
     return app.exec();
 }

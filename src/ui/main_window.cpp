@@ -142,6 +142,8 @@ void MainWindow::retranslate() {
         setWindowTitle(QStringLiteral("Kvor3m"));
     else
         showExperimentName(shownName_);
+    showLessonTitles();
+    refreshDescription();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -404,11 +406,12 @@ void MainWindow::exitProgram() {
     close();
 }
 
-// Closing by "Выход" or by the frame closes the About window too, so that no window is left and
-// the program ends; a run in progress ends without another step or a message.
+// Closing by "Выход" or by the frame closes the About and description windows too, so that no window is left
+// and the program ends; a run in progress ends without another step or a message.
 void MainWindow::closeEvent(QCloseEvent* event) {
     runTimer_.end();
     if (about_) about_->close();
+    if (descriptionWindow_) descriptionWindow_->close();
     energyGraph_->close();
     event->accept();
 }

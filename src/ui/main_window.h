@@ -2,9 +2,11 @@
 
 #include "about_window.h"
 #include "batch/experiment_file.h"
+#include "batch/lessons.h"
 #include "control/experiment.h"
 #include "control/translated_messages.h"
 #include "core/model_record.h"
+#include "description_window.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
 #include "layout_table.h"
@@ -68,6 +70,8 @@ public:
     MessageHost& messages() { return messages_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    // "Описание опыта" while it is open.
+    DescriptionWindow* descriptionWindow() const { return descriptionWindow_; }
 
     // The pace of this session, shown in the menu, without touching the settings (the command
     // line, the tests). A choice in the menu is also remembered for the next session.
@@ -101,6 +105,10 @@ public:
     // one of the installed lessons.
     QString experimentFile() const { return experimentFile_; }
     const ExperimentText& experimentText() const { return description_; }
+    // The lessons that "Опыты" lists, and the n-th of them (from 1) opened as "Открыть опыт…"
+    // opens a file; false for a number that names none.
+    const std::vector<Lesson>& lessons() const { return lessons_; }
+    bool openLesson(std::size_t n);
     // How the runs end, shown in "Конец опыта"; choosing it in the menu also remembers it.
     void setRunEnd(const RunEnd& end) override;
 
@@ -145,6 +153,9 @@ private:
     void saveExperimentAs();
     void showRecentExperiments();
     void showDescription();
+    void refreshDescription();
+    void createLessonMenu();
+    void showLessonTitles();
     void chooseRunEnd(RunEnd::Kind kind);
     void resetToStartUp();
     void showExperimentName(const QString& file);
@@ -187,12 +198,15 @@ private:
     SteadyClock clock_;
     std::unique_ptr<Experiment> experiment_;
     QPointer<AboutWindow> about_;
+    QPointer<DescriptionWindow> descriptionWindow_;
     EnergyGraphWindow* energyGraph_ = nullptr;
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;
     QString shownName_; // the file named in the caption; empty while the caption is "Kvor3m"
     QString experimentFolder_;
+    std::vector<Lesson> lessons_;
+    QMenu* lessonMenu_ = nullptr;
 };
 
 } // namespace kvor::ui

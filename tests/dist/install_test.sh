@@ -14,6 +14,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 for file in doc/kvor3m/README.md doc/kvor3m/copyright icons/hicolor/scalable/apps/kvor3m.svg; do
     [ -s "$prefix/share/$file" ] || fail "share/$file is not installed"
 done
+# The installed window lists the lessons of its own prefix (one taken away here), not the sources'.
+lessons=$(ls "$prefix"/share/kvor3m/lessons/*.kvs | wc -l) && rm "$prefix"/share/kvor3m/lessons/12_*.kvs
+out=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/kvor3m" --lesson 99 2>&1 || true)
+[ "$lessons" -ge 12 ] && grep -q "there are $((lessons - 1)) lessons" <<<"$out" || fail "$lessons lessons installed: $out"
 
 # Hints are left out: the one it gives, Education and Science both being main categories, is
 # what the entry means (see README.md).

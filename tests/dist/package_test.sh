@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Debian package as a user gets it: scripts/package.sh builds it, lintian finds no error or
 # warning but the errors that wait for the owner's address, its dependencies name what Qt loads
-# at run time, and the batch runner taken out of it runs the ball-rod example.
+# at run time, it carries the lessons, and the batch runner taken out of it runs the ball-rod
+# example.
 #
 # Usage: package_test.sh SOURCE_FOLDER
 set -euo pipefail
@@ -27,6 +28,7 @@ for needed in libqt6svg6 fonts-dejavu-core qt6-translations-l10n libqt6widgets6;
 done
 
 dpkg-deb -x "$package" "$work/root"
+[ "$(ls "$work/root/usr/share/kvor3m/lessons/"*.kvs | wc -l)" -ge 12 ] || fail "the package lacks the lessons"
 out=$(cd "$work" && printf 'variant ball-rod\nstart\nrun 100000\nprint\n' | LC_ALL=C "$work/root/usr/bin/kvor3m-batch" -)
 for line in $'picture1\t V1= 30   V1= 10' $'picture1\t V2= 0   V2= 10' $'picture1\t w2= 0   w2= 60'; do
     grep -qxF "$line" <<<"$out" || fail "no line \"$line\" in: $(head -n5 <<<"$out")"

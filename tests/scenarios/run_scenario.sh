@@ -2,7 +2,8 @@
 # Plays one golden scenario through the batch runner in a scratch folder and compares NAME.out, and
 # the data file NAME.dat, the table NAME.csv, the picture NAME.png and the experiment file
 # experiments/NAME.kvs it wrote, with those beside it; KVOR_SCENARIO_UPDATE=1 writes them instead
-# (see README.md here). The folder holds a copy of experiments/, for the scripts to open.
+# (see README.md here). The folder holds a copy of experiments/ and of the lessons, for the
+# scripts to open.
 #   run_scenario.sh KVOR3M_BATCH tests/scenarios/NAME.kvs
 # LC_ALL=C, or a Russian locale compiled here for "# locale: ru_RU.UTF-8" (exit 77, a skip, when
 # it cannot be made). The wall-clock seconds (Text56), which differ from run to run, are masked.
@@ -29,7 +30,7 @@ options=()
 grep -q '^# language: en$' "$script" && options=(--language en)
 
 mkdir "$work/run"
-cp -r "$folder/experiments" "$work/run/"
+cp -r "$folder/experiments" "$folder/../../lessons" "$work/run/"
 status=0
 (cd "$work/run" && env "${environment[@]}" "$batch" "${options[@]}" "$script" >"$work/stdout" 2>"$work/stderr") || status=$?
 {

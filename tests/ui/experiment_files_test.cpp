@@ -8,6 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+
+#include <algorithm>
 
 namespace kvor::test {
 namespace {
@@ -88,13 +91,39 @@ TEST_F(ExperimentFiles, OpeningIsAllOrNothingAndStartsFromTheStartUpState) {
     EXPECT_EQ(box("Text7"), "3");
     EXPECT_FALSE(control<QCheckBox>("Check13")->isChecked());
     EXPECT_EQ(window.windowTitle(), "Удар #3 — Kvor3m");
-    EXPECT_EQ(messages.shown, std::vector<std::string>({"Удар #3"}));
-    EXPECT_EQ(messages.details, std::vector<std::string>({"Смотрите на w2.\n"}));
+    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_NE(window.descriptionWindow(), nullptr);
+    EXPECT_EQ(control<QLabel>("DescriptionTitle")->text(), "Удар #3");
+    EXPECT_EQ(control<QPlainTextEdit>("DescriptionNotes")->toPlainText(), "Смотрите на w2.\n");
     EXPECT_EQ(control<QLabel>("RunState")->text(), "Опыт открыт: good.kvs; пропущены строки 5, 7");
     EXPECT_FALSE(window.experiment().running());
     clickAndRun("Command1");
     EXPECT_EQ(control<QLabel>("RunState")->text(), "Опыт завершён: тела разлетелись");
-    EXPECT_EQ(messages.shown.size(), 1u); // no message box at the end
+    EXPECT_TRUE(messages.shown.empty()); // no message box at the end
+}
+
+// Every lesson that comes with the program has a title, notes on what to watch and two or three
+// questions, in Russian and in English; "Опыты" lists them all by title, and one chosen opens as a
+// file does, its description in a window of its own, the file never to be saved over.
+TEST_F(ExperimentFiles, OpytyListsEveryLessonAndOpensIt) {
+    const std::vector<Lesson>& lessons = window.lessons();
+    ASSERT_GE(lessons.size(), 12u);
+    const QList<QAction*> items = window.findChild<QMenu*>("LessonMenu")->actions();
+    ASSERT_EQ(items.size(), qsizetype(lessons.size()));
+    for (std::size_t n = 0; n < lessons.size(); ++n) {
+        for (const char* tag : {"", "en"}) {
+            const ExperimentText::Language* text = lessons[n].text.shownTo(tag);
+            ASSERT_TRUE(text && text->tag == tag && text->title && !text->title->empty()) << n << tag;
+            const auto questions =
+                std::ranges::count_if(text->notes, [](auto& note) { return note.find('?') != note.npos; });
+            EXPECT_TRUE(questions >= 2 && questions <= 3 && text->notes.size() > std::size_t(questions)) << n;
+        }
+        EXPECT_EQ(items[qsizetype(n)]->text().toStdString(), *lessons[n].text.shownTo("ru")->title);
+    }
+    items[9]->trigger();
+    EXPECT_EQ(window.windowTitle(), items[9]->text() + " — Kvor3m");
+    ASSERT_TRUE(window.descriptionWindow() && window.descriptionWindow()->isVisible());
+    EXPECT_TRUE(window.experimentFile().isEmpty());
 }
 
 TEST_F(ExperimentFiles, TheMenusOpenSaveAndChooseTheEnd) {

@@ -37,7 +37,7 @@ using MenuBar = WindowTest;
 
 TEST_F(MenuBar, FileViewAndHelpWithTheirCommands) {
     EXPECT_EQ(actionTexts(window.menuBar()->actions()),
-              QStringList({"&Файл", "&Вид", "&Расчёт", "&Справка"}));
+              QStringList({"&Файл", "&Вид", "&Расчёт", "&Опыты", "&Справка"}));
     EXPECT_EQ(actionTexts(window.findChild<QMenu*>("FileMenu")->actions()).mid(6),
               QStringList({"Сохранить траектории…", "Сохранить график…", "Сохранить ряд данных (CSV)…",
                            "Файл записи…", "-", "Выход"}));

@@ -95,9 +95,12 @@ TEST_F(Languages, EnglishHasNoCyrillicAndRussianIsAsSpecified) {
     graph.showChanges(); // the run drawn, so that only the language differs below
     const QImage russianGraph = graph.image();
     choose(1);
+    const auto expectEnglish = [](const QStringList& texts) {
+        for (const QString& text : texts)
+            EXPECT_FALSE(text.contains(QRegularExpression("[\u0400-\u04FF]"))) << text.toStdString();
+    };
     const QStringList english = walk(window, messages);
-    for (const QString& text : english)
-        EXPECT_FALSE(text.contains(QRegularExpression("[\u0400-\u04FF]"))) << text.toStdString();
+    expectEnglish(english);
     expectTexts(english, "texts_en.txt");
     EXPECT_NE(graph.image(), russianGraph);
     EXPECT_EQ(ui::UserSettings::language(), ui::Language::English);
@@ -109,6 +112,7 @@ TEST_F(Languages, EnglishHasNoCyrillicAndRussianIsAsSpecified) {
     choose(1);
     ASSERT_TRUE(window.openExperiment(KVOR_TESTS_SOURCE_DIR "/scenarios/experiments/experiment_save.kvs"));
     EXPECT_EQ(window.windowTitle(), "Oblique impact #1 — Kvor3m");
+    expectEnglish(walk(window, messages)); // "Описание опыта" too
     choose(0);
     EXPECT_EQ(window.windowTitle(), "Косой удар #1: шары с трением — Kvor3m");
 }
