@@ -919,5 +919,9 @@ due to the electrostatic force Fq
         <source>&amp;Опыты</source>
         <translation>&amp;Lessons</translation>
     </message>
+    <message>
+        <source>Точная модель контакта</source>
+        <translation>Exact contact model</translation>
+    </message>
 </context>
 </TS>

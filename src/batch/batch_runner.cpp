@@ -222,6 +222,7 @@ void BatchRunner::execute(const ScriptCommand& c) {
     case Kind::Title:
     case Kind::Note:
     case Kind::End:
+    case Kind::Contact:
         ApplySetupLine(c, *this);
         break;
     case Kind::Open:
@@ -295,6 +296,10 @@ void BatchRunner::setRunEnd(const RunEnd& end) {
     experiment_->setRunEnd(end);
 }
 
+void BatchRunner::setExactContact(bool exact) {
+    experiment_->setExactContact(exact);
+}
+
 void BatchRunner::openExperiment(const std::string& file) {
     ExperimentFile opened;
     try {
@@ -310,7 +315,8 @@ void BatchRunner::openExperiment(const std::string& file) {
 
 void BatchRunner::saveExperiment(const std::string& file) {
     try {
-        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd()));
+        WriteWholeFile(file, ExperimentFileText(form_, description_, experiment_->runEnd(),
+                                                experiment_->exactContact()));
     } catch (const FileWriteError& failed) {
         reportWriteError(failed);
     }

@@ -72,6 +72,7 @@ private:
     void setBoxText(TextBox box, std::string_view text) override;
     void setChecked(CheckBox box, bool on) override;
     void setRunEnd(const RunEnd& end) override;
+    void setExactContact(bool exact) override;
     ExperimentText& description() override { return description_; }
 
     // "open FILE": the file's set-up lines, all read before the first is applied. A file that

@@ -102,6 +102,7 @@ bool IsSetupLine(const ScriptCommand& c) {
     case Kind::Title:
     case Kind::Note:
     case Kind::End:
+    case Kind::Contact:
         return true;
     case Kind::Check:
         return c.check != Check2;
@@ -128,6 +129,9 @@ void ApplySetupLine(const ScriptCommand& c, SetupTarget& target) {
         break;
     case Kind::End:
         target.setRunEnd(c.end);
+        break;
+    case Kind::Contact:
+        target.setExactContact(c.on);
         break;
     default:
         break;
@@ -206,7 +210,8 @@ ExperimentFile OpenExperimentFile(const std::filesystem::path& file) {
     return ReadExperimentFile(content);
 }
 
-std::string ExperimentFileText(const Form& form, const ExperimentText& description, const RunEnd& end) {
+std::string ExperimentFileText(const Form& form, const ExperimentText& description, const RunEnd& end,
+                               bool exactContact) {
     std::string out(kExperimentFileMagic);
     out.append("\n# Kvor3m ").append(build::kVersion).append("\n");
     // The untagged lines first, then each language in the order it came.
@@ -227,6 +232,7 @@ std::string ExperimentFileText(const Form& form, const ExperimentText& descripti
         if (row.box != Check2)
             out.append("check ").append(checkName(row)).append(form.isChecked(row.box) ? " on\n" : " off\n");
     out.append("end ").append(RunEndWords(end)).append("\n");
+    if (exactContact) out.append("contact exact\n");
     return out;
 }
 

@@ -47,10 +47,11 @@ public:
     virtual void setBoxText(TextBox box, std::string_view text) = 0;
     virtual void setChecked(CheckBox box, bool on) = 0;
     virtual void setRunEnd(const RunEnd& end) = 0;
+    virtual void setExactContact(bool exact) = 0;
     virtual ExperimentText& description() = 0;
 };
 
-// Whether a command sets the experiment up (variant, set, check, title, note, end), and so is
+// Whether a command sets the experiment up (variant, set, check, title, note, end, contact), and so is
 // applied when its file is opened.
 bool IsSetupLine(const ScriptCommand& command);
 
@@ -88,8 +89,11 @@ ExperimentFile OpenExperimentFile(const std::filesystem::path& file);
 
 // The experiment of `form` as a file: the magic line and the version, the title and notes, the
 // variant, a set line for each input box by its name (the rod angle only while its tick is on),
-// a check line for each check box but "Запись", and the end of its runs. The texts are the boxes'
-// own, so nothing is rounded, and a file read and written again comes out byte for byte.
-std::string ExperimentFileText(const Form& form, const ExperimentText& description, const RunEnd& end);
+// a check line for each check box but "Запись", the end of its runs, and "contact exact" when
+// its runs take the exact contact law (a file without the line takes the default law). The texts
+// are the boxes' own, so nothing is rounded, and a file read and written again comes out byte for
+// byte.
+std::string ExperimentFileText(const Form& form, const ExperimentText& description, const RunEnd& end,
+                               bool exactContact);
 
 } // namespace kvor

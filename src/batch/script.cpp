@@ -213,6 +213,13 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         c.end = *end;
         return c;
     }
+    if (word == "contact") {
+        expectArguments(args, 1, "contact exact|fixed");
+        c.kind = Kind::Contact;
+        if (args[0] != "exact" && args[0] != "fixed") fail("expected: contact exact|fixed");
+        c.on = args[0] == "exact";
+        return c;
+    }
     if (word == "answer") {
         expectArguments(args, 1, "answer yes|no");
         c.kind = Kind::Answer;

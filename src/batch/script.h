@@ -23,23 +23,24 @@ struct ScriptCommand {
         Steps,
         Reverse,
         Show,
-        Run,    // run N: during a run, the next command comes N screen updates later
-        Answer, // answer yes | no: the answer to the next question about Eq
-        Data,   // data FILE: where data records are appended
-        Print,  // every text box as "TextN<TAB>text"; print names: "TextN<TAB>NAME<TAB>text"
-        Csv,    // csv FILE: the series of every following experiment goes to FILE
-        Png,    // png picture1|picture2 FILE: saves a picture as it stands
-        Title,  // title TEXT, title[LANGUAGE] TEXT: the experiment's name
-        Note,   // note TEXT, note[LANGUAGE] TEXT: a line of its description
-        Open,   // open FILE: the set-up lines of an experiment file, as if they stood here
-        Save,   // save FILE: the current set-up as an experiment file
-        End,    // end capacity | time T | separated: how the runs end
+        Run,     // run N: during a run, the next command comes N screen updates later
+        Answer,  // answer yes | no: the answer to the next question about Eq
+        Data,    // data FILE: where data records are appended
+        Print,   // every text box as "TextN<TAB>text"; print names: "TextN<TAB>NAME<TAB>text"
+        Csv,     // csv FILE: the series of every following experiment goes to FILE
+        Png,     // png picture1|picture2 FILE: saves a picture as it stands
+        Title,   // title TEXT, title[LANGUAGE] TEXT: the experiment's name
+        Note,    // note TEXT, note[LANGUAGE] TEXT: a line of its description
+        Open,    // open FILE: the set-up lines of an experiment file, as if they stood here
+        Save,    // save FILE: the current set-up as an experiment file
+        End,     // end capacity | time T | separated: how the runs end
+        Contact, // contact exact | fixed: the contact law of the following runs
     };
     Kind kind = Kind::Print;
     OptionButton variant = OptionButton::Option1;
     TextBox box = Text1;
     CheckBox check = Check1;
-    bool on = false;  // check on, answer yes, print names
+    bool on = false;  // check on, answer yes, print names, contact exact
     long count = 0;   // run N
     int picture = 1;  // png picture1 | picture2 | picture3
     std::string text; // set TEXT, data FILE, csv FILE, png FILE, title TEXT, note TEXT, open FILE, save FILE

@@ -36,6 +36,7 @@ void Experiment::ReportWrongInput(std::optional<TextBox> box, bool ruleBroken) {
 void Experiment::BeginSeries() {
     series_.clear();
     pendingEnd_ = runEnd_;
+    runExactContact_ = exactContact_;
     // The start state is the series' first row, with the forces that the first stage of the first
     // step finds there; it is computed in a copy, so that nothing of the run changes. What cannot
     // be computed of it shows at the first screen update, with its message.
@@ -43,7 +44,7 @@ void Experiment::BeginSeries() {
         fp::Checked([this] {
             ModelRecord start = r_;
             start.Ts = start.T;
-            Derivatives(start, form_.isChecked(Check13));
+            Derivatives(start, form_.isChecked(Check13), runExactContact_);
             series_.appendStart(start);
         });
     } catch (const ModelError&) {

@@ -108,6 +108,10 @@ public:
     // How the runs of the following Starts and Reverses end; a run under way keeps the end it had.
     const RunEnd& runEnd() const { return runEnd_; }
     void setRunEnd(RunEnd end) { runEnd_ = std::move(end); }
+    // The contact law of the following Starts and Reverses: the exact law ("Расчёт" → "Точная
+    // модель контакта", `contact exact`) or the default one; a run under way keeps the law it had.
+    bool exactContact() const { return exactContact_; }
+    void setExactContact(bool exact) { exactContact_ = exact; }
 
 private:
     void ContinueRun(bool ready);
@@ -141,6 +145,8 @@ private:
     // The end of the run of the last Start or Reverse, until it is reached: a Continue after it
     // runs on to the track's capacity.
     std::optional<RunEnd> pendingEnd_;
+    bool exactContact_ = false;
+    bool runExactContact_ = false; // the law of the run of the last Start or Reverse
     bool running_ = false;
     bool endRun_ = false;     // a command during the run asked to end it
     bool finishStep_ = false; // the step at which the question about Eq was answered Yes is to be counted

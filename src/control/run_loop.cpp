@@ -97,7 +97,7 @@ StepEnd Experiment::StepsToScreenUpdate() {
 // it was: the checked steps then take the same road from there, stop where their checks say, and
 // leave in the record what they computed up to that point.
 bool Experiment::PlainSteps() {
-    const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1)};
+    const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1), runExactContact_};
     stretch_ = Stretch::Equations;
     fp::clearFaults();
     scales_.ReadScales(r_, form_);
@@ -121,7 +121,7 @@ bool Experiment::PlainSteps() {
 
 // One integration step, each stretch checked where it ends.
 StepEnd Experiment::CheckedStep() {
-    const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1)};
+    const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1), runExactContact_};
     stretch_ = Stretch::Equations;
     fp::Checked([&] { scales_.ReadScales(r_, form_); });
     return AdvanceStep(r_, options, CheckedStretches{stretch_});

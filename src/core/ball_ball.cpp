@@ -47,9 +47,51 @@ template <typename Number> void contactForce(BasicModelRecord<Number>& r) {
     r.FcFj = (r.F1 + r.F2) / 2;
 }
 
+// The continuous law of two balls, each a spring with a parallel damper, in series:
+//   F = C1 Def1 + Kj1 dDef1/dt = C2 Def2 + Kj2 dDef2/dt,  Def1 + Def2 = overlap.
+// Eliminating Def2 gives the rate of the share, dDef1/dt = Drive1 - Relax1 Def1, with
+// Drive1 = (C2 overlap + Kj2 d(overlap)/dt)/(Kj1 + Kj2), and the force in terms of Def1:
+//   F = ((C1 Kj2 - Kj1 C2) Def1 + Kj1 C2 overlap + Kj1 Kj2 d(overlap)/dt)/(Kj1 + Kj2).
+// When Kj1/C1 = Kj2/C2 the pair is one spring C1 C2/(C1 + C2) and one dashpot Kj1 Kj2/(Kj1 + Kj2)
+// and Def1 drops out. Without dampers the share is the static one. The share of the stage is
+// Def1Base + Def1Gain Drive1, from the integrating factor over the stage (exact_contact.cpp): the
+// drive depends on the motion alone, so the share can follow the drive of its own stage however
+// fast it relaxes. The force is not clamped here: the step ends the contact where it reaches 0.
+template <typename Number> void exactContactForce(BasicModelRecord<Number>& r, double separating) {
+    if (r.ContactIn != 1) {
+        r.Def1 = 0;
+        r.Def2 = 0;
+        r.VR1 = 0;
+        r.VR2 = 0;
+        r.F1 = 0;
+        r.F2 = 0;
+        return;
+    }
+    const double overlap = r.R12 - r.LR;
+    const double closing = -separating;
+    const double dampers = r.Kj1 + r.Kj2;
+    double force;
+    if (dampers > 0) {
+        r.Drive1 = (r.C2 * overlap + r.Kj2 * closing) / dampers;
+        r.Def1 = r.Def1Base + r.Def1Gain * r.Drive1;
+        r.VR1 = r.Drive1 - r.Relax1 * r.Def1;
+        force = ((r.C1 * r.Kj2 - r.Kj1 * r.C2) * r.Def1 + r.Kj1 * r.C2 * overlap + r.Kj1 * r.Kj2 * closing) /
+                dampers;
+    } else {
+        r.Def1 = r.C2 * overlap / (r.C1 + r.C2);
+        r.VR1 = r.C2 * closing / (r.C1 + r.C2);
+        force = r.C1 * r.Def1;
+    }
+    r.Def2 = overlap - r.Def1;
+    r.VR2 = closing - r.VR1;
+    r.F1 = force;
+    r.F2 = force;
+    r.FcFj = force;
+}
+
 } // namespace
 
-template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm) {
+template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm, bool exact) {
     RefreshCentreMirrors(r);
     r.DX = r.X2 - r.X1;
     r.DY = r.Y2 - r.Y1;
@@ -64,7 +106,10 @@ template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm
     r.Fq = r.Kq * r.q1 * r.q2 / r.LR / r.LR;
 
     lineOfCentresAngle(r);
-    if (r.LR <= r.R12) contactForce(r);
+    if (exact)
+        exactContactForce(r, separating);
+    else if (r.LR <= r.R12)
+        contactForce(r);
 
     // The total central force pushes the balls apart when positive: +F on body 2, -F on body 1.
     r.F = r.FcFj - r.Fm + r.Fq;
@@ -72,6 +117,12 @@ template <typename Number> void Diffur1(BasicModelRecord<Number>& r, bool plusFm
     if (r.DX < 0) r.FX = -r.FX;
     r.FY = std::sin(r.Alfa) * r.F;
     if (r.DY < 0) r.FY = -r.FY;
+    // The exact law: dry friction from the normal force of this stage.
+    if (exact) {
+        r.Fs = r.Mus * r.F;
+        r.Fsx = r.Musx * r.F;
+        r.Fsy = r.Musy * r.F;
+    }
 
     // The power of each force on the motion at this stage. A central force F that pushes the
     // balls apart delivers F times the rate at which the distance of the centres grows (gravity
@@ -160,10 +211,33 @@ template <typename Number> void BallBallContactUpdate(BasicModelRecord<Number>& 
     r.LRc = r.LR;
 }
 
+template <typename Number> void BallBallExactContactUpdate(BasicModelRecord<Number>& r) {
+    r.Mus = 0;
+    r.Musx = 0;
+    r.Musy = 0;
+    if (r.ContactIn != 1) {
+        r.Fs = 0;
+        r.Fsx = 0;
+        r.Fsy = 0;
+        return;
+    }
+    tangentialVelocity(r);
+    dryFriction(r);
+    // Friction per newton of the normal force, in the directions the contact update found.
+    if (!(std::abs(r.Ss) < 0.0001)) r.Mus = r.Ks * Sgn(r.Vs);
+    r.Musx = std::sin(r.Alfa) * r.Mus * Sgn(r.X2 - r.X1) * Sgn(r.DAlfa);
+    r.Musy = std::cos(r.Alfa) * r.Mus * Sgn(r.Y1 - r.Y2) * Sgn(r.DAlfa);
+    r.R1 = r.R10 - r.Def1;
+    r.R2 = r.R20 - r.Def2;
+    r.VsPrev = r.Vs;
+}
+
 // The program's checked record, and plain doubles.
-template void Diffur1(BasicModelRecord<real>&, bool);
+template void Diffur1(BasicModelRecord<real>&, bool, bool);
 template void BallBallContactUpdate(BasicModelRecord<real>&);
-template void Diffur1(BasicModelRecord<double>&, bool);
+template void BallBallExactContactUpdate(BasicModelRecord<real>&);
+template void Diffur1(BasicModelRecord<double>&, bool, bool);
 template void BallBallContactUpdate(BasicModelRecord<double>&);
+template void BallBallExactContactUpdate(BasicModelRecord<double>&);
 
 } // namespace kvor

@@ -60,7 +60,7 @@ template <typename Number> Touch nearestPoint(BasicModelRecord<Number>& r, doubl
 
 } // namespace
 
-template <typename Number> void Diffur2(BasicModelRecord<Number>& r) {
+template <typename Number> void Diffur2(BasicModelRecord<Number>& r, bool exact) {
     RefreshCentreMirrors(r);
     r.phi2 = r.Z[6];
     r.w2 = r.Z[12];
@@ -83,7 +83,7 @@ template <typename Number> void Diffur2(BasicModelRecord<Number>& r) {
 
     r.VRb = 0;
     r.VRa = 0;
-    if (r.Def1 >= 0) {
+    if (r.Def1 >= 0 || exact) {
         // The penetration rate: the rod's point of contact (centre velocity plus w2 across the
         // radius to the point) closing in on the ball's centre along the normal.
         r.VRb = ux * (r.VX2 - r.VX1) + uy * (r.VY2 - r.VY1);
@@ -96,8 +96,12 @@ template <typename Number> void Diffur2(BasicModelRecord<Number>& r) {
     r.VR1 = r.VRb + r.VRa;
     r.Fj1 = r.Kj1 * r.VR1;
     r.F1 = r.C1 * r.Def1 + r.Fj1;
-    if (r.F1 < 0) r.F1 = 0;
-    r.FcFj = r.F1;
+    if (exact) {
+        r.FcFj = r.ContactIn == 1 ? static_cast<double>(r.F1) : 0.0;
+    } else {
+        if (r.F1 < 0) r.F1 = 0;
+        r.FcFj = r.F1;
+    }
     r.F = r.FcFj;
 
     // The force pushes the bodies apart along the normal: -F u on the rod, +F u on the ball.
@@ -131,9 +135,9 @@ template <typename Number> void BallRodStepUpdate(BasicModelRecord<Number>& r) {
 }
 
 // The program's checked record, and plain doubles.
-template void Diffur2(BasicModelRecord<real>&);
+template void Diffur2(BasicModelRecord<real>&, bool);
 template void BallRodStepUpdate(BasicModelRecord<real>&);
-template void Diffur2(BasicModelRecord<double>&);
+template void Diffur2(BasicModelRecord<double>&, bool);
 template void BallRodStepUpdate(BasicModelRecord<double>&);
 
 double RodPenetration(const ModelRecord& r) {

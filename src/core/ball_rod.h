@@ -9,7 +9,9 @@ namespace kvor {
 // its side faces, end faces and corners; the force acts along the line from the rod's nearest
 // point to the ball's centre and turns the rod about its centre. Nothing is kept between calls:
 // penetration and its rate come from the geometry of each stage.
-template <typename Number> void Diffur2(BasicModelRecord<Number>& r);
+// With `exact` (exact_contact.h) the penetration keeps its sign and the force is not clamped, so
+// that the step can find where either reaches 0; the force acts while ContactIn = 1.
+template <typename Number> void Diffur2(BasicModelRecord<Number>& r, bool exact = false);
 
 // Once after each completed ball-rod step: the viscous loss of the ball, and the terms that this
 // simplified variant does not have (gravity, charge, dry friction) set to 0.

@@ -3,11 +3,20 @@
 #include "ball_ball.h"
 #include "ball_rod.h"
 #include "energy_balance.h"
+#include "exact_contact.h"
 #include "runge_kutta.h"
 
 namespace kvor {
 
-template <typename Number> void IntegrateStep(BasicModelRecord<Number>& r, bool plusFm) {
+template <typename Number> void IntegrateStep(BasicModelRecord<Number>& r, bool plusFm, bool exact) {
+    if (exact) {
+        ExactContactStep(r, plusFm);
+        if (r.BallRod == 1)
+            BallRodStepUpdate(r);
+        else
+            BallBallExactContactUpdate(r);
+        return;
+    }
     RungeKuttaStep(r, plusFm);
     if (r.BallRod == 1)
         BallRodStepUpdate(r);
@@ -26,9 +35,9 @@ template <typename Number> void MassesAndPotentials(BasicModelRecord<Number>& r,
 }
 
 // The program's checked record, and plain doubles.
-template void IntegrateStep(BasicModelRecord<real>&, bool);
+template void IntegrateStep(BasicModelRecord<real>&, bool, bool);
 template void MassesAndPotentials(BasicModelRecord<real>&, bool);
-template void IntegrateStep(BasicModelRecord<double>&, bool);
+template void IntegrateStep(BasicModelRecord<double>&, bool, bool);
 template void MassesAndPotentials(BasicModelRecord<double>&, bool);
 
 } // namespace kvor

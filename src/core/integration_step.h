@@ -13,8 +13,9 @@ namespace kvor {
 // would have ended.
 
 // The Runge-Kutta step and the update of the variant after it: the contact update of two balls,
-// or the ball-rod step update. `plusFm` adds gravity to the central forces ("+Fm").
-template <typename Number> void IntegrateStep(BasicModelRecord<Number>& r, bool plusFm);
+// or the ball-rod step update. `plusFm` adds gravity to the central forces ("+Fm"); `exact` takes
+// the exact contact law, its steps split at the instants where the law changes (exact_contact.h).
+template <typename Number> void IntegrateStep(BasicModelRecord<Number>& r, bool plusFm, bool exact = false);
 
 // Two balls only, after IntegrateStep: the masses grown with the new speeds when `lorentz`
 // ("Лоренц"), the work of the central forces over the step, and the angle and distance of the
@@ -33,10 +34,11 @@ enum class Stretch { Equations, LightSpeed, Display };
 // being counted because the track store is full or the question about Eq has to be asked first.
 enum class StepEnd { NextStep, ScreenUpdate, TrackFull, EqQuestion };
 
-// The check boxes a step reads.
+// The check boxes a step reads, and the contact law of the run.
 struct StepOptions {
-    bool plusFm = false;  // "+Fm"
-    bool lorentz = false; // "Лоренц"
+    bool plusFm = false;       // "+Fm"
+    bool lorentz = false;      // "Лоренц"
+    bool exactContact = false; // "Расчёт" → "Точная модель контакта"
 };
 
 // The stretches of the program's steps: each one piece of checked arithmetic, with the one that
@@ -86,7 +88,7 @@ template <typename Number> StepEnd FinishStep(BasicModelRecord<Number>& r) {
 // PlainStretches).
 template <typename Number, typename Stretches>
 StepEnd AdvanceStep(BasicModelRecord<Number>& r, StepOptions options, Stretches&& stretches) {
-    stretches(Stretch::Equations, [&] { IntegrateStep(r, options.plusFm); });
+    stretches(Stretch::Equations, [&] { IntegrateStep(r, options.plusFm, options.exactContact); });
     if (r.BallRod != 1) stretches(Stretch::LightSpeed, [&] { MassesAndPotentials(r, options.lorentz); });
     return FinishStep(r);
 }

@@ -92,6 +92,12 @@ template <typename Number> struct BasicModelRecord {
     // derivatives (1, 2, 2, 1).
     Number Pm, Pq, Pc, Ps;
     Number SumPm, SumPq, SumPc, SumPs;
+    // The exact contact law ("Точная модель контакта"). Two balls: the rate (1/s) at which the
+    // share Def1 relaxes towards its static value, (C1 + C2)/(Kj1 + Kj2), and what drives it at a
+    // stage (m/s); the share of a stage is Def1Base + Def1Gain Drive1 (m, s). Dry friction per
+    // newton of the normal force, along the surfaces and its x and y parts, for the next step.
+    Number Relax1, Drive1, Def1Base, Def1Gain;
+    Number Mus, Musx, Musy;
 
     // Time: model time at the start of the step, time of the stage, wall-clock start (s).
     Number T, Ts, TStart;
@@ -114,6 +120,8 @@ template <typename Number> struct BasicModelRecord {
     Integer Touched = 0;
     // 1 when a contact force acted at a step since the last row of the series of values.
     Integer ContactSinceRow = 0;
+    // The exact contact law: 1 from the instant a contact begins to the instant its force is 0.
+    Integer ContactIn = 0;
 
     // Physical constants, set when the window loads.
     Number G, Kq, Vsv;

@@ -11,6 +11,8 @@ namespace kvor {
 void StartState(ModelRecord& r, const StartOptions& options, const std::function<void(StartStage)>& reached) {
     r.BallBall = 0;
     r.BallRod = 0;
+    // The bodies start apart; a reversal during a contact goes on with the contact it reverses.
+    r.ContactIn = 0;
     ResetSums(r);
     FreeRadii(r);
     r.V1 = std::sqrt(r.VX1 * r.VX1 + r.VY1 * r.VY1);
@@ -92,6 +94,9 @@ void ResetSums(ModelRecord& r) {
     r.StepContact = 0;
     r.Touched = 0;
     r.ContactSinceRow = 0;
+    r.Mus = 0;
+    r.Musx = 0;
+    r.Musy = 0;
 }
 
 void FreeRadii(ModelRecord& r) {

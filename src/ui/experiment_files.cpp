@@ -1,8 +1,8 @@
 // Experiment files in the window: "Файл" → "Открыть опыт…", "Последние опыты", "Сохранить опыт",
-// "Сохранить опыт как…", "Описание опыта…", "Расчёт" → "Конец опыта", and the lessons that come
-// with the program in "Опыты". The file is the batch runner's script language; reading, applying
-// and writing it are the batch runner's own code, so that a file means the same experiment in both
-// programs.
+// "Сохранить опыт как…", "Описание опыта…", "Расчёт" → "Конец опыта" and "Точная модель
+// контакта", and the lessons that come with the program in "Опыты". The file is the batch
+// runner's script language; reading, applying and writing it are the batch runner's own code, so
+// that a file means the same experiment in both programs.
 
 #include "build_info.h"
 #include "child_object.h"
@@ -78,6 +78,11 @@ void MainWindow::connectExperimentActions() {
     connect(a.runEnds, &QActionGroup::triggered, this,
             [this](const QAction* action) { chooseRunEnd(WindowActions::runEndOf(*action)); });
     setRunEnd(UserSettings::runEnd());
+    connect(a.exactContact, &QAction::triggered, this, [this](bool exact) {
+        setExactContact(exact);
+        UserSettings::setExactContact(exact);
+    });
+    setExactContact(UserSettings::exactContact());
     createLessonMenu();
 }
 
@@ -144,8 +149,8 @@ bool MainWindow::openExperiment(const QString& file) {
 }
 
 // The window as it starts: the ball-ball example, "1-шар 2-шар", only "исходные данные" ticked,
-// empty panel boxes and pictures, a fresh record, the runs ending at the track's capacity, no
-// title or notes. An active run ends without a message.
+// empty panel boxes and pictures, a fresh record, the runs ending at the track's capacity with the
+// default contact law, no title or notes. An active run ends without a message.
 void MainWindow::resetToStartUp() {
     runTimer_.end();
     for (int n = 1; n <= kCheckBoxCount; ++n) checks_[n]->setChecked(n == Check12);
@@ -155,6 +160,7 @@ void MainWindow::resetToStartUp() {
     track_ = TrackStore{};
     experiment_->Form_Load();
     setRunEnd(RunEnd{});
+    setExactContact(false);
     description_ = {};
 }
 
@@ -163,7 +169,8 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     for (int n = 1; n <= kTextBoxCount; ++n)
         if (IsScaleBox(static_cast<TextBox>(n))) takeScaleText(static_cast<TextBox>(n));
     try {
-        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd()));
+        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd(),
+                                                        experiment_->exactContact()));
     } catch (const FileWriteError& failed) {
         const QString detail =
             QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed.code, failed.reason);
@@ -268,6 +275,11 @@ void MainWindow::chooseRunEnd(RunEnd::Kind kind) {
 void MainWindow::setRunEnd(const RunEnd& end) {
     experiment_->setRunEnd(end);
     actions_->showRunEnd(end.kind);
+}
+
+void MainWindow::setExactContact(bool exact) {
+    experiment_->setExactContact(exact);
+    actions_->exactContact->setChecked(exact);
 }
 
 // As the user clicks the option button: its handler runs when it becomes selected.

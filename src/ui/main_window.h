@@ -111,6 +111,9 @@ public:
     bool openLesson(std::size_t n);
     // How the runs end, shown in "Конец опыта"; choosing it in the menu also remembers it.
     void setRunEnd(const RunEnd& end) override;
+    // The contact law of the runs, shown in "Точная модель контакта"; a choice in the menu is also
+    // remembered.
+    void setExactContact(bool exact) override;
 
 signals:
     // A run ended: at a stop, with a message, or with the window.

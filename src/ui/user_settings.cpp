@@ -12,6 +12,7 @@ const auto kDataFileKey = QStringLiteral("recording/dataFile");
 const auto kRecentKey = QStringLiteral("experiments/recent");
 const auto kRunEndKey = QStringLiteral("run/end");
 const auto kRunEndTimeKey = QStringLiteral("run/endTime");
+const auto kExactContactKey = QStringLiteral("run/exactContact");
 
 } // namespace
 
@@ -63,6 +64,14 @@ void UserSettings::setRunEnd(const RunEnd& end) {
     QSettings settings;
     settings.setValue(kRunEndKey, QString::fromUtf8(RunEndName(end.kind)));
     if (end.kind == RunEnd::Kind::Time) settings.setValue(kRunEndTimeKey, QString::fromStdString(end.time));
+}
+
+bool UserSettings::exactContact() {
+    return QSettings().value(kExactContactKey, false).toBool();
+}
+
+void UserSettings::setExactContact(bool exact) {
+    QSettings().setValue(kExactContactKey, exact);
 }
 
 } // namespace kvor::ui

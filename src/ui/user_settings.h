@@ -36,6 +36,11 @@ public:
     // capacity before any choice, or when what is kept cannot be read.
     static RunEnd runEnd();
     static void setRunEnd(const RunEnd& end);
+
+    // "run/exactContact": whether the runs take the exact contact law, as chosen in "Точная модель
+    // контакта"; off before any choice.
+    static bool exactContact();
+    static void setExactContact(bool exact);
 };
 
 } // namespace kvor::ui

@@ -91,6 +91,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         action->setData(static_cast<int>(kind));
         runEnds->addAction(action);
     }
+    exactContact = addAction(*run, Tr("Kvor3m", "Точная модель контакта"));
+    exactContact->setCheckable(true);
 
     help_ = addSubmenu(bar, Tr("Kvor3m", "&Справка"), "HelpMenu");
     about = addAction(*help_, Tr("Kvor3m", "О программе"));

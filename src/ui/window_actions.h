@@ -23,9 +23,9 @@ namespace kvor::ui {
 // the menu bar, with their mnemonics and the desktop's standard keys, and the context menus of
 // the two pictures. The window connects them to what they do; later menus ("Расчёт", "Опыты")
 // come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
-// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end, "Вид" → "Язык" the language.
-// Every caption is kept as its marked text and shown translated; retranslate shows them all
-// again in the language installed now.
+// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end and "Точная модель контакта"
+// the contact law, "Вид" → "Язык" the language. Every caption is kept as its marked text and
+// shown translated; retranslate shows them all again in the language installed now.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
@@ -51,6 +51,7 @@ public:
     QAction* saveExperimentAs;
     QAction* experimentDescription;
     QActionGroup* runEnds;
+    QAction* exactContact; // "Расчёт" → "Точная модель контакта", a check item
     QAction* saveTrajectories;
     QAction* saveGraph;
     QAction* saveSeries;

@@ -166,43 +166,58 @@ const std::vector<std::string> kFlyby = {
     "set VX1 0.3", "set VX2 -0.3", "set VY2 0",    "set X1 -1", "set X2 1", "set Y2 0.5"};
 INSTANTIATE_TEST_SUITE_P(
     EveryForce, Balance,
-    testing::Values(Convergence{"Gravity",
-                                [] {
-                                    auto s = kFlyby;
-                                    s.push_back("check +Fm on");
-                                    return s;
-                                }(),
-                                0.04, 6, 3.5},
-                    Convergence{"Coulomb",
-                                [] {
-                                    auto s = kFlyby;
-                                    for (auto l : {"set q1 1", "set q2 1", "set Text22 -4", "set Text21 0",
-                                                   "set VX1 10", "set VX2 -10", "set X1 -2", "set X2 2"})
-                                        s.push_back(l);
-                                    return s;
-                                }(),
-                                0.004, 2, 3.5},
-                    Convergence{"ViscousBalls",
-                                [] {
-                                    auto s = kHeadOn;
-                                    for (auto l : {"set Kj1 5", "set Kj2 5", "set X1 -0.3", "set X2 0.3"})
-                                        s.push_back(l);
-                                    return s;
-                                }(),
-                                1e-5, 50, 0.8},
-                    Convergence{"ViscousRod",
-                                {"variant ball-rod", "set m10 1", "set m20 1", "set D1 0.1", "set C1 1",
-                                 "set Text24 4", "set Kj1 50", "set VX1 1", "set X1 -0.16", "set Y1 0"},
-                                1e-5,
-                                250,
-                                0.8},
-                    Convergence{"DryFriction",
-                                {"set m20 2", "set q1 0", "set C1 1", "set C2 3", "set Text24 5",
-                                 "set Ks 0.4", "set VX1 8", "set VY1 6", "set VX2 -2", "set VY2 -1",
-                                 "set X1 -0.525", "set Y1 -0.2", "set X2 0.525", "set Y2 0.2"},
-                                1e-4,
-                                125,
-                                0.5}),
+    testing::Values(
+        Convergence{"Gravity",
+                    [] {
+                        auto s = kFlyby;
+                        s.push_back("check +Fm on");
+                        return s;
+                    }(),
+                    0.04, 6, 3.5},
+        Convergence{"Coulomb",
+                    [] {
+                        auto s = kFlyby;
+                        for (auto l : {"set q1 1", "set q2 1", "set Text22 -4", "set Text21 0", "set VX1 10",
+                                       "set VX2 -10", "set X1 -2", "set X2 2"})
+                            s.push_back(l);
+                        return s;
+                    }(),
+                    0.004, 2, 3.5},
+        Convergence{"ViscousBalls",
+                    [] {
+                        auto s = kHeadOn;
+                        for (auto l : {"set Kj1 5", "set Kj2 5", "set X1 -0.3", "set X2 0.3"}) s.push_back(l);
+                        return s;
+                    }(),
+                    1e-5, 50, 0.8},
+        Convergence{
+            "ViscousBallsExactContact",
+            [] {
+                auto s = kHeadOn;
+                for (auto l : {"set Kj1 5", "set Kj2 5", "set X1 -0.3", "set X2 0.3", "contact exact"})
+                    s.push_back(l);
+                return s;
+            }(),
+            1e-4, 4, 3.5},
+        Convergence{"ViscousRodExactContact",
+                    {"variant ball-rod", "set m10 1", "set m20 1", "set D1 0.1", "set C1 1", "set Text24 4",
+                     "set Kj1 50", "set VX1 1", "set X1 -0.16", "set Y1 0", "contact exact"},
+                    1e-4,
+                    10,
+                    3.5},
+        Convergence{"ViscousRod",
+                    {"variant ball-rod", "set m10 1", "set m20 1", "set D1 0.1", "set C1 1", "set Text24 4",
+                     "set Kj1 50", "set VX1 1", "set X1 -0.16", "set Y1 0"},
+                    1e-5,
+                    250,
+                    0.8},
+        Convergence{"DryFriction",
+                    {"set m20 2", "set q1 0", "set C1 1", "set C2 3", "set Text24 5", "set Ks 0.4",
+                     "set VX1 8", "set VY1 6", "set VX2 -2", "set VY2 -1", "set X1 -0.525", "set Y1 -0.2",
+                     "set X2 0.525", "set Y2 0.2"},
+                    1e-4,
+                    125,
+                    0.5}),
     [](const testing::TestParamInfo<Convergence>& info) { return std::string(info.param.name); });
 
 // The count of steps since the last screen update (16 bits) and since the last data record (32)

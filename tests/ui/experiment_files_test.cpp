@@ -146,6 +146,15 @@ TEST_F(ExperimentFiles, TheMenusOpenSaveAndChooseTheEnd) {
     ends[0]->trigger();
     EXPECT_EQ(kept.kind, RunEnd::Kind::Separated);
     EXPECT_EQ(window.experiment().runEnd().kind, RunEnd::Kind::Capacity);
+    // "Точная модель контакта" checks and unchecks the law of the runs, kept as well.
+    QAction* exact = window.findChild<QMenu*>("RunMenu")->actions().at(1);
+    EXPECT_EQ(exact->text(), "Точная модель контакта");
+    exact->trigger();
+    const bool keptExact = ui::UserSettings::exactContact();
+    EXPECT_TRUE(window.experiment().exactContact());
+    exact->trigger();
+    EXPECT_TRUE(keptExact);
+    EXPECT_FALSE(window.experiment().exactContact() || ui::UserSettings::exactContact());
 }
 
 } // namespace
