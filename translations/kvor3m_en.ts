@@ -923,5 +923,69 @@ due to the electrostatic force Fq
         <source>Точная модель контакта</source>
         <translation>Exact contact model</translation>
     </message>
+    <message>
+        <source>Сохранить изменения в опыте?</source>
+        <translation>Save the changes to the experiment?</translation>
+    </message>
+    <message>
+        <source>Масштаб окон в этом запуске, в процентах (выбор в окне не меняется).</source>
+        <translation>The zoom of the windows in this run, in per cent (the choice in the window stays as it is).</translation>
+    </message>
+    <message>
+        <source>--zoom: 100, 125, 150, 200 или 250, а не %1</source>
+        <translation>--zoom: 100, 125, 150, 200 or 250, not %1</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Не сохранять</source>
+        <translation>Don’t save</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Масштаб</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Обычный размер</source>
+        <translation>Normal size</translation>
+    </message>
+    <message>
+        <source>Во весь экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>Оси в единицах величин</source>
+        <translation>Axes in the units of the quantities</translation>
+    </message>
+    <message>
+        <source>x, y: м</source>
+        <translation>x, y: m</translation>
+    </message>
+    <message>
+        <source>V, м/с</source>
+        <translation>V, m/s</translation>
+    </message>
+    <message>
+        <source>F, Н</source>
+        <translation>F, N</translation>
+    </message>
+    <message>
+        <source>Fq, Н</source>
+        <translation>Fq, N</translation>
+    </message>
 </context>
 </TS>

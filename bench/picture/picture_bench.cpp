@@ -46,6 +46,7 @@ public:
         shown.emplace_back(text);
         return true;
     }
+    SaveAnswer askToSave(std::string_view) override { return SaveAnswer::Discard; }
     std::vector<std::string> shown;
 };
 

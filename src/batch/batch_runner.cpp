@@ -115,6 +115,8 @@ public:
         runner_.answerYes_ = true;
         return yes;
     }
+    // A script has no changes to lose: it is never asked.
+    SaveAnswer askToSave(std::string_view) override { return SaveAnswer::Discard; }
     SteadyClock clock;
 
 private:

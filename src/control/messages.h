@@ -28,6 +28,8 @@ inline constexpr std::string_view kIncompatibleParameters =
 inline constexpr std::string_view kFileWriteError = Tr("Kvor3m", "Ошибка записи в файл");
 // An experiment file that the window cannot open; its path and the reason under it.
 inline constexpr std::string_view kCannotOpenExperiment = Tr("Kvor3m", "Не удалось открыть опыт");
+// Before a command that would lose changes made to the experiment since it was opened or saved.
+inline constexpr std::string_view kAskToSave = Tr("Kvor3m", "Сохранить изменения в опыте?");
 
 inline constexpr std::string_view kTrackFull =
     Tr("Kvor3m", "Увеличьте NC0 (не хватает массива для точек траектории)");
@@ -38,9 +40,10 @@ inline constexpr std::string_view kEqQuestion = Tr("Kvor3m", "    Потенци
 
 // Every message above, for whoever must see them all: the tests of a translation.
 inline constexpr std::string_view kAll[] = {
-    kEnterDataCorrectly,   kBallFromLeft,   kNotANumber, kTooLarge,
-    kBodiesOverlap,        kEquationsError, kLightSpeed, kFileWriteError,
-    kCannotOpenExperiment, kTrackFull,      kEqQuestion, kIncompatibleParameters,
+    kEnterDataCorrectly,     kBallFromLeft,   kNotANumber, kTooLarge,
+    kBodiesOverlap,          kEquationsError, kLightSpeed, kFileWriteError,
+    kCannotOpenExperiment,   kAskToSave,      kTrackFull,  kEqQuestion,
+    kIncompatibleParameters,
 };
 
 } // namespace kvor::messages

@@ -37,4 +37,8 @@ bool TranslatedMessages::askYesNo(std::string_view text) {
     return shown_.askYesNo(TranslatedText(text, translation_));
 }
 
+MessageHost::SaveAnswer TranslatedMessages::askToSave(std::string_view text) {
+    return shown_.askToSave(TranslatedText(text, translation_));
+}
+
 } // namespace kvor

@@ -1,7 +1,6 @@
 #include "about_window.h"
 
 #include "application.h"
-#include "caption_fit.h"
 #include "child_object.h"
 #include "help_text.h"
 #include "layout_table.h"
@@ -9,6 +8,7 @@
 #include "view/translated_text.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -21,28 +21,40 @@ AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nul
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("About    Kvor3m"));
-    setFixedSize(kAboutWidthTwips / kTwipsPerPixel, kAboutHeightTwips / kTwipsPerPixel);
 
+    // The help box takes what the window gains when the user makes it larger, and its text is
+    // wrapped anew at every width; the lines about the program and "Закрыть" stay under it.
+    auto* grid = CreateChild<QGridLayout>(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->setRowStretch(0, 1);
+    grid->setColumnStretch(0, 1);
     for (const ControlRow& row : AboutWindowControls()) {
         QWidget* control = nullptr;
         if (row.name == "Text1") {
             help_ = CreateChild<QPlainTextEdit>(this);
             help_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             help_->setFont(BoxFont());
+            grid->addWidget(help_, 0, 0, 1, 2);
             control = help_;
         } else if (row.kind == Kind::Button) {
             auto* close = CreateChild<QPushButton>(this);
+            close->setFixedSize(PixelRect(row).size());
             connect(close, &QPushButton::clicked, this, &QWidget::close);
+            grid->addWidget(close, 2, 1, Qt::AlignRight | Qt::AlignTop);
             control = close;
         } else {
             auto* label = CreateChild<QLabel>(this);
-            label->setWordWrap(row.name == "Label1");
+            const bool title = row.name == "Label2";
+            label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setContentsMargins(PixelRect(row).left(), 0, 0, 0);
+            grid->addWidget(label, title ? 1 : 2, 0, 1, title ? 2 : 1);
             control = label;
         }
         control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(PixelRect(row));
     }
+    resize(kAboutWidthTwips / kTwipsPerPixel, kAboutHeightTwips / kTwipsPerPixel);
     retranslate();
 
     // A fixed place on the screen rather than one chosen by the system.
@@ -57,10 +69,6 @@ void AboutWindow::retranslate() {
         if (auto* close = qobject_cast<QPushButton*>(control)) close->setText(Translated(row.caption));
         if (auto* label = qobject_cast<QLabel*>(control))
             label->setText(Translated(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
-        if (control != help_) {
-            control->setFont(CaptionFont());
-            FitCaption(*control);
-        }
     }
     // The box shows the text from its beginning; its line breaks are CR LF pairs.
     help_->setPlainText(

@@ -1,12 +1,16 @@
 #include "application.h"
 
 #include "build_info.h"
+#include "child_object.h"
 #include "language.h"
 #include "user_settings.h"
+#include "window_zoom.h"
 
 #include <QApplication>
 #include <QProxyStyle>
 #include <QStyleFactory>
+
+#include <cmath>
 
 namespace kvor::ui {
 
@@ -41,7 +45,7 @@ QFont BoxFont() {
 namespace {
 
 // The check boxes and option buttons of the window are 13 pixels high, less than the style's own
-// indicators: a square or circle of 11 pixels is drawn whole inside them.
+// indicators: a square or circle of 11 pixels is drawn whole inside them, at the window's zoom.
 constexpr int kIndicatorPixels = 11;
 
 class WindowStyle final : public QProxyStyle {
@@ -53,7 +57,7 @@ public:
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
         case PM_ExclusiveIndicatorHeight:
-            return kIndicatorPixels;
+            return static_cast<int>(std::lround(kIndicatorPixels * ZoomOf(widget)));
         default:
             return QProxyStyle::pixelMetric(metric, option, widget);
         }

@@ -2,10 +2,12 @@
 
 #include "core/interface_text.h"
 #include "view/translated_text.h"
+#include "window_zoom.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -46,6 +48,11 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
                                     Translated(Tr("Kvor3m", "Открыть опыт номер <N> из меню «Опыты».")),
                                     QStringLiteral("N"));
     parser.addOption(lesson);
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        Translated(Tr("Kvor3m", "Масштаб окон в этом запуске, в процентах (выбор в окне не меняется).")),
+        QStringLiteral("100|125|150|200|250"));
+    parser.addOption(zoom);
     parser.addPositionalArgument(fileName, Translated(Tr("Kvor3m", "Открыть опыт из файла (.kvs).")),
                                  QLatin1Char('[') + fileName + QLatin1Char(']'));
 
@@ -67,6 +74,15 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         mistake = Translated(Tr("Kvor3m", "--lesson: номер опыта от 1, а не %1")).arg(parser.value(lesson));
     else if (parser.isSet(lesson) && !parser.positionalArguments().isEmpty())
         mistake = Translated(Tr("Kvor3m", "Или --lesson, или файл опыта"));
+    const auto percent = [&] {
+        bool number = false;
+        const int p = parser.value(zoom).toInt(&number);
+        const bool listed = std::find(kZoomPercents.begin(), kZoomPercents.end(), p) != kZoomPercents.end();
+        return number && listed ? std::optional<int>(p) : std::nullopt;
+    };
+    if (mistake.isEmpty() && parser.isSet(zoom) && !percent())
+        mistake =
+            Translated(Tr("Kvor3m", "--zoom: 100, 125, 150, 200 или 250, а не %1")).arg(parser.value(zoom));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -84,6 +100,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     options.pace = PaceByName(parser.value(pace));
     options.language = LanguageByName(parser.value(language).toStdString());
     if (parser.isSet(lesson) && lessonNumber) options.lesson = lessonGiven;
+    if (parser.isSet(zoom)) options.zoom = percent();
     return options;
 }
 

@@ -17,6 +17,7 @@ struct CommandLine {
     std::optional<int> lesson;        // --lesson N: the N-th lesson of "Опыты" to open, from 1
     std::optional<Pace> pace;         // --pace slow|normal|fast|max: the pace of this run only
     std::optional<Language> language; // --language en|ru: the language of this run only
+    std::optional<int> zoom;          // --zoom PERCENT, one of kZoomPercents: the zoom of this run only
     std::optional<int> exitStatus;    // set when the program ends at once, its texts written
 };
 

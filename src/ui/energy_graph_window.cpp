@@ -10,16 +10,21 @@
 namespace kvor::ui {
 
 EnergyGraphWindow::EnergyGraphWindow(const DataSeries& series, double devicePixelRatio, QWidget* owner)
-    : QWidget(owner, Qt::Window), series_(series),
-      canvas_(QSize(kEnergyGraphSize.width, kEnergyGraphSize.height), devicePixelRatio) {
+    : QWidget(owner, Qt::Window), series_(series), devicePixelRatio_(devicePixelRatio) {
     setObjectName(QStringLiteral("EnergyGraph"));
-    setFixedSize(kEnergyGraphSize.width, kEnergyGraphSize.height);
+    zoomTo(1);
     retranslate();
 }
 
 // The caption and the texts of the graph in the language installed now.
 void EnergyGraphWindow::retranslate() {
     setWindowTitle(Translated(Tr("Kvor3m", "График энергий")));
+    draw();
+}
+
+void EnergyGraphWindow::zoomTo(double factor) {
+    canvas_.emplace(QSize(kEnergyGraphSize.width, kEnergyGraphSize.height), devicePixelRatio_ * factor);
+    setFixedSize((QSizeF(canvas_->image().size()) / devicePixelRatio_).toSize());
     draw();
 }
 
@@ -46,14 +51,15 @@ void EnergyGraphWindow::clearGraph() {
 }
 
 void EnergyGraphWindow::draw() {
-    DrawEnergyGraph(EnergyPointsOf(series_, first_), canvas_);
+    DrawEnergyGraph(EnergyPointsOf(series_, first_), *canvas_);
     shownRows_ = series_.size();
     update();
 }
 
 void EnergyGraphWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), canvas_.image());
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(canvas_->image().size()) / devicePixelRatio_),
+                      canvas_->image());
 }
 
 } // namespace kvor::ui

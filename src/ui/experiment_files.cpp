@@ -115,6 +115,7 @@ bool MainWindow::openLesson(std::size_t n) {
 }
 
 bool MainWindow::openExperiment(const QString& file) {
+    if (!mayPutExperimentAside()) return false;
     ExperimentFile opened;
     try {
         opened = OpenExperimentFile(ToPath(file));
@@ -138,6 +139,7 @@ bool MainWindow::openExperiment(const QString& file) {
     if (!shipped) experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
+    savedSetup_ = setupText();
     showRunState([name = QFileInfo(file).fileName(), skipped = opened.skipped] {
         return Translated(Tr("Kvor3m", "Опыт открыт: %1")).arg(name) + skippedLines(skipped);
     });
@@ -164,13 +166,33 @@ void MainWindow::resetToStartUp() {
     description_ = {};
 }
 
-bool MainWindow::saveExperimentTo(const QString& file) {
-    // What the scale boxes show is saved, also when an edit of one is not finished yet.
+// What the scale boxes show is saved, also when an edit of one is not finished yet.
+std::string MainWindow::setupText() {
     for (int n = 1; n <= kTextBoxCount; ++n)
         if (IsScaleBox(static_cast<TextBox>(n))) takeScaleText(static_cast<TextBox>(n));
+    return ExperimentFileText(*this, description_, experiment_->runEnd(), experiment_->exactContact());
+}
+
+// The set-up changed when the file it would be saved as differs from the one last opened or saved
+// (the start-up set-up before either): "Запись" and what the panel writes are not in the file.
+// The question holds a run; "Отмена" lets it go on.
+bool MainWindow::mayPutExperimentAside() {
+    if (setupText() == savedSetup_) return true;
+    switch (messages_.askToSave(messages::kAskToSave)) {
+    case MessageHost::SaveAnswer::Save:
+        return saveExperiment();
+    case MessageHost::SaveAnswer::Discard:
+        return true;
+    case MessageHost::SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool MainWindow::saveExperimentTo(const QString& file) {
+    const std::string text = setupText();
     try {
-        WriteWholeFile(ToPath(file), ExperimentFileText(*this, description_, experiment_->runEnd(),
-                                                        experiment_->exactContact()));
+        WriteWholeFile(ToPath(file), text);
     } catch (const FileWriteError& failed) {
         const QString detail =
             QDir::toNativeSeparators(file) + QLatin1Char('\n') + reasonText(failed.code, failed.reason);
@@ -180,6 +202,7 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     experimentFile_ = QFileInfo(file).absoluteFilePath();
     experimentFolder_ = QFileInfo(file).absolutePath();
     UserSettings::addRecentExperiment(experimentFile_);
+    savedSetup_ = text;
     showExperimentName(file);
     showRunState([name = QFileInfo(file).fileName()] {
         return Translated(Tr("Kvor3m", "Опыт сохранён: %1")).arg(name);
@@ -194,21 +217,18 @@ void MainWindow::askToOpenExperiment() {
     if (!file.isEmpty()) openExperiment(file);
 }
 
-void MainWindow::saveExperiment() {
-    if (experimentFile_.isEmpty())
-        saveExperimentAs();
-    else
-        saveExperimentTo(experimentFile_);
+bool MainWindow::saveExperiment() {
+    return experimentFile_.isEmpty() ? saveExperimentAs() : saveExperimentTo(experimentFile_);
 }
 
-void MainWindow::saveExperimentAs() {
+bool MainWindow::saveExperimentAs() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
     QString file = QFileDialog::getSaveFileName(this, Translated(Tr("Kvor3m", "Сохранить опыт")),
                                                 QDir(folder).filePath(Translated(Tr("Kvor3m", "опыт.kvs"))),
                                                 Translated(kFilter));
-    if (file.isEmpty()) return;
+    if (file.isEmpty()) return false;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".kvs");
-    saveExperimentTo(file);
+    return saveExperimentTo(file);
 }
 
 void MainWindow::showRecentExperiments() {
@@ -222,7 +242,10 @@ void MainWindow::showRecentExperiments() {
 
 // "Описание опыта", made when it is not open, brought to the front when it is.
 void MainWindow::showDescription() {
-    if (!descriptionWindow_) descriptionWindow_ = CreateChild<DescriptionWindow>(this);
+    if (!descriptionWindow_) {
+        descriptionWindow_ = CreateChild<DescriptionWindow>(this);
+        zoom_->follow(*descriptionWindow_);
+    }
     refreshDescription();
     descriptionWindow_->show();
     descriptionWindow_->raise();

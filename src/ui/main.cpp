@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     }
     if (!options.dataFile.isEmpty()) window.useDataFileForThisRun(options.dataFile);
     if (options.pace) window.setPace(*options.pace);
+    if (options.zoom) window.zoom().setPercent(*options.zoom);
     window.show();
     // Over the window, so that a message about the file, or the lesson's description, has
     // something to stand on.

@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -27,8 +28,11 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
 
 #include <algorithm>
 #include <charconv>
@@ -62,7 +66,7 @@ QString boxToolTip(const BoxRow& row) {
 }
 
 // A caption of the layout table on its control, in the language installed, fitted to the control
-// from the caption font down.
+// from the caption font at the window's zoom down.
 void showCaption(QWidget& control, const ControlRow& row) {
     const QString caption = Translated(row.caption);
     if (auto* label = qobject_cast<QLabel*>(&control))
@@ -71,7 +75,9 @@ void showCaption(QWidget& control, const ControlRow& row) {
         button->setText(caption);
     else if (auto* frame = qobject_cast<QGroupBox*>(&control))
         frame->setTitle(caption);
-    control.setFont(CaptionFont());
+    QFont font = CaptionFont();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * ZoomOf(&control)))));
+    control.setFont(font);
     FitCaption(control);
 }
 
@@ -94,14 +100,20 @@ MainWindow::MainWindow(MessageHost* messages)
     setStyleSheet(QString::fromLatin1(kBoxStyle));
 
     // The controls keep their places in the client area; the menu bar above it adds its height
-    // to the window, which takes the size of the two together and cannot be resized.
-    auto* client = CreateChild<QWidget>(this);
-    client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(ClientAreaSize());
-    setCentralWidget(client);
+    // to the window, which takes the size of the two together and cannot be resized. On a full
+    // screen the client area stands in the middle of the stage around it.
+    zoom_ = CreateChild<WindowZoom>(this);
+    auto* stage = CreateChild<QWidget>(this);
+    client_ = CreateChild<QWidget>(stage);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setFixedSize(ClientAreaSize());
+    auto* centred = CreateChild<QGridLayout>(stage);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(client_, 0, 0, Qt::AlignCenter);
+    setCentralWidget(stage);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    createControls(client);
+    createControls(client_);
     setInitialState();
     createStatusBar();
     experiment_ = std::make_unique<Experiment>(
@@ -117,10 +129,17 @@ MainWindow::MainWindow(MessageHost* messages)
     actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_, *energyGraph_);
     connectActions();
     connectExperimentActions();
+    connectUnitAxes();
     setTabOrder();
     connectCommands();
     setPace(UserSettings::pace());
     retranslate();
+    savedSetup_ = setupText();
+    zoom_->follow(*this);
+    zoom_->follow(*energyGraph_);
+    connect(zoom_, &WindowZoom::changed, actions_, &WindowActions::showZoom);
+    zoom_->setPercent(UserSettings::zoom());
+    actions_->showZoom(zoom_->percent());
 }
 
 // Every text of the window in the language installed now: the captions, the tooltips, the menus,
@@ -226,7 +245,7 @@ void MainWindow::createControls(QWidget* client) {
         }
         }
         control->setObjectName(QString::fromUtf8(row.name));
-        control->setGeometry(PixelRect(row));
+        Place(*control, PixelRect(row));
         if (!row.caption.empty()) captioned_.emplace_back(control, &row);
     }
 }
@@ -328,6 +347,7 @@ void MainWindow::setText(TextBox box, std::string_view text) {
 // the program's own write.
 void MainWindow::takeScaleText(TextBox box) {
     texts_[box] = boxes_[box]->text().toStdString();
+    followScale(box);
 }
 
 void MainWindow::selectText(TextBox box) {
@@ -377,6 +397,7 @@ QString MainWindow::dataFile() const {
 
 void MainWindow::showPictureChanges() {
     experiment_->ShowLastUpdate();
+    showUnitAxes();
     picture1_->showChanges();
     picture2_->showChanges();
     if (energyGraph_ && energyGraph_->isVisible()) energyGraph_->showChanges();
@@ -396,19 +417,62 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::showAbout() {
-    if (!about_) about_ = CreateChild<AboutWindow>(this);
+    if (!about_) {
+        about_ = CreateChild<AboutWindow>(this);
+        zoom_->follow(*about_);
+    }
     about_->show();
     about_->raise();
     about_->activateWindow();
+}
+
+void MainWindow::chooseZoom(int percent) {
+    zoom_->setPercent(percent);
+    UserSettings::setZoom(zoom_->percent());
+}
+
+void MainWindow::setFullScreen(bool on) {
+    actions_->fullScreen->setChecked(on);
+    // Its own record of the state: without a window manager the window never learns it changed.
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (on) {
+        zoomBeforeFullScreen_ = zoom_->percent();
+        // The form with its menu bar and status bar, at 100 %.
+        const QSize screen = this->screen()->geometry().size();
+        const QSizeF form(ClientAreaSize().width(),
+                          ClientAreaSize().height() +
+                              (menuBar()->height() + statusBar()->height()) / zoom_->factor());
+        int fits = kZoomPercents.front();
+        for (const int percent : kZoomPercents) {
+            const QSizeF zoomed = form * (percent / 100.0);
+            if (zoomed.width() <= screen.width() && zoomed.height() <= screen.height()) fits = percent;
+        }
+        // Zoomed while its size is still the form's, then free to take the screen's.
+        zoom_->setPercent(fits);
+        layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+        setGeometry(this->screen()->geometry()); // also where no window manager does it
+    } else {
+        showNormal();
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        zoom_->setPercent(zoomBeforeFullScreen_);
+        layout()->activate();
+        adjustSize();
+    }
 }
 
 void MainWindow::exitProgram() {
     close();
 }
 
-// Closing by "Выход" or by the frame closes the About and description windows too, so that no window is left
-// and the program ends; a run in progress ends without another step or a message.
+// Closing by "Выход" or by the frame closes the About and description windows too, so that no
+// window is left and the program ends; a run in progress ends without another step or a message.
+// A changed set-up is offered for saving first, and "Отмена" keeps the window.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!mayPutExperimentAside()) return event->ignore();
     runTimer_.end();
     if (about_) about_->close();
     if (descriptionWindow_) descriptionWindow_->close();

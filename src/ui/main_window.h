@@ -14,7 +14,9 @@
 #include "pace.h"
 #include "run_timer.h"
 #include "view/track_store.h"
+#include "view/unit_axes.h"
 #include "window_actions.h"
+#include "window_zoom.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +24,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,6 +73,16 @@ public:
     MessageHost& messages() { return messages_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    EnergyGraphWindow& energyGraph() { return *energyGraph_; }
+    // The zoom of the program's windows; a window joins it with zoom().follow(window). Setting it
+    // here lasts for the session; a choice in "Масштаб" is also remembered for the next one.
+    WindowZoom& zoom() { return *zoom_; }
+    // F11: the window fills the screen, its form in the middle at the largest listed zoom that
+    // fits; back, at the zoom it had.
+    void setFullScreen(bool on);
+    // "Оси в единицах величин", off at start-up: the pictures' axes numbered in the quantities'
+    // units, for this session.
+    void setUnitAxes(bool on);
     // "Описание опыта" while it is open.
     DescriptionWindow* descriptionWindow() const { return descriptionWindow_; }
 
@@ -148,12 +161,22 @@ private:
     QImage pictureImage(Export what);
     void showAbout();
     void exitProgram();
+    void chooseZoom(int percent);
+
+    // window_axes.cpp
+    void connectUnitAxes();
+    void showUnitAxes();
+    void followScale(TextBox box);
 
     // experiment_files.cpp
     void connectExperimentActions();
     void askToOpenExperiment();
-    void saveExperiment();
-    void saveExperimentAs();
+    bool saveExperiment();
+    bool saveExperimentAs();
+    std::string setupText();
+    // Whether the experiment may give way to another or to the end of the program: it is as last
+    // opened or saved, or the user saved it or let it go when asked.
+    bool mayPutExperimentAside();
     void showRecentExperiments();
     void showDescription();
     void refreshDescription();
@@ -203,11 +226,18 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<DescriptionWindow> descriptionWindow_;
     EnergyGraphWindow* energyGraph_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
+    QWidget* client_ = nullptr;
+    int zoomBeforeFullScreen_ = 100;
+    bool fullScreen_ = false;
+    bool unitAxes_ = false;
+    std::optional<std::pair<AxisScales, GraphSelection>> axesDrawn_; // what the numbers show
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;
     QString shownName_; // the file named in the caption; empty while the caption is "Kvor3m"
     QString experimentFolder_;
+    std::string savedSetup_; // the file of the set-up as last opened or saved, or at start-up
     std::vector<Lesson> lessons_;
     QMenu* lessonMenu_ = nullptr;
 };

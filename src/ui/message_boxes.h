@@ -18,6 +18,7 @@ public:
 
     void info(std::string_view text, std::string_view detail = {}) override;
     bool askYesNo(std::string_view text) override;
+    SaveAnswer askToSave(std::string_view text) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -86,6 +86,13 @@ bool RunTimer::askYesNo(std::string_view text) {
     return yes;
 }
 
+MessageHost::SaveAnswer RunTimer::askToSave(std::string_view text) {
+    hold();
+    const SaveAnswer answer = boxes_.askToSave(text);
+    release();
+    return answer;
+}
+
 void RunTimer::hold() {
     ++holds_;
 }

@@ -44,6 +44,7 @@ public:
     // MessageHost
     void info(std::string_view text, std::string_view detail = {}) override;
     bool askYesNo(std::string_view text) override;
+    SaveAnswer askToSave(std::string_view text) override;
 
     // How the last run ended: Stopped, or Ended with its message.
     const RunEvent& lastEnd() const { return lastEnd_; }

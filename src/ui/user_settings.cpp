@@ -1,6 +1,10 @@
 #include "user_settings.h"
 
+#include "window_zoom.h"
+
 #include <QSettings>
+
+#include <algorithm>
 
 namespace kvor::ui {
 
@@ -8,6 +12,7 @@ namespace {
 
 const auto kPaceKey = QStringLiteral("pace");
 const auto kLanguageKey = QStringLiteral("language");
+const auto kZoomKey = QStringLiteral("view/zoom");
 const auto kDataFileKey = QStringLiteral("recording/dataFile");
 const auto kRecentKey = QStringLiteral("experiments/recent");
 const auto kRunEndKey = QStringLiteral("run/end");
@@ -31,6 +36,16 @@ Language UserSettings::language() {
 
 void UserSettings::setLanguage(Language language) {
     QSettings().setValue(kLanguageKey, QString::fromLatin1(LanguageName(language)));
+}
+
+int UserSettings::zoom() {
+    const int percent = QSettings().value(kZoomKey, 100).toInt();
+    return std::find(kZoomPercents.begin(), kZoomPercents.end(), percent) != kZoomPercents.end() ? percent
+                                                                                                 : 100;
+}
+
+void UserSettings::setZoom(int percent) {
+    QSettings().setValue(kZoomKey, percent);
 }
 
 QString UserSettings::dataFile() {

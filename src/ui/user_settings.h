@@ -22,6 +22,10 @@ public:
     static Language language();
     static void setLanguage(Language language);
 
+    // "view/zoom": the zoom of the windows in per cent, one of kZoomPercents; 100 before any.
+    static int zoom();
+    static void setZoom(int percent);
+
     // "recording/dataFile": the data file chosen with "Файл записи…"; empty before any.
     static QString dataFile();
     static void setDataFile(const QString& file);

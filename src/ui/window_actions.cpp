@@ -3,6 +3,7 @@
 #include "child_object.h"
 #include "core/interface_text.h"
 #include "view/translated_text.h"
+#include "window_zoom.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -62,6 +63,28 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         paces->addAction(action);
     }
     energyGraph = addAction(*view, Tr("Kvor3m", "График энергий"));
+    QMenu* zoom = addSubmenu(*view, Tr("Kvor3m", "Масштаб"), "ZoomMenu");
+    zooms = CreateChild<QActionGroup>(this);
+    for (const int percent : kZoomPercents) {
+        // A number, the same in every language.
+        QAction* action = CreateChild<QAction>(zoom, QStringLiteral("%1 %").arg(percent));
+        zoom->addAction(action);
+        action->setCheckable(true);
+        action->setData(percent);
+        zooms->addAction(action);
+    }
+    zoom->addSeparator();
+    zoomIn = addAction(*zoom, Tr("Kvor3m", "Крупнее"));
+    zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    zoomOut = addAction(*zoom, Tr("Kvor3m", "Мельче"));
+    zoomOut->setShortcut(QKeySequence::ZoomOut);
+    zoomReset = addAction(*zoom, Tr("Kvor3m", "Обычный размер"));
+    zoomReset->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    fullScreen = addAction(*view, Tr("Kvor3m", "Во весь экран"));
+    fullScreen->setCheckable(true);
+    fullScreen->setShortcut(Qt::Key_F11);
+    unitAxes = addAction(*view, Tr("Kvor3m", "Оси в единицах величин"));
+    unitAxes->setCheckable(true);
     // Each language by its name; a language's name is translated too, so that no Cyrillic is
     // left in the English window.
     QMenu* language = addSubmenu(*view, Tr("Kvor3m", "Язык"), "LanguageMenu");
@@ -138,6 +161,10 @@ Language WindowActions::languageOf(const QAction& action) {
 
 void WindowActions::showRunEnd(RunEnd::Kind kind) {
     for (QAction* action : runEnds->actions()) action->setChecked(runEndOf(*action) == kind);
+}
+
+void WindowActions::showZoom(int percent) {
+    for (QAction* action : zooms->actions()) action->setChecked(action->data().toInt() == percent);
 }
 
 RunEnd::Kind WindowActions::runEndOf(const QAction& action) {

@@ -24,8 +24,9 @@ namespace kvor::ui {
 // the two pictures. The window connects them to what they do; later menus ("Расчёт", "Опыты")
 // come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
 // Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end and "Точная модель контакта"
-// the contact law, "Вид" → "Язык" the language. Every caption is kept as its marked text and
-// shown translated; retranslate shows them all again in the language installed now.
+// the contact law; "Вид" holds the zoom, full screen (F11), the axes in the quantities' units and
+// "Язык", the language. Every caption is kept as its marked text and shown translated;
+// retranslate shows them all again in the language installed now.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
@@ -44,6 +45,8 @@ public:
     // Shows `language` as the one chosen in "Язык".
     void showLanguage(Language language);
     static Language languageOf(const QAction& action);
+    // Shows `percent` as the one chosen in "Масштаб".
+    void showZoom(int percent);
 
     QAction* openExperiment;
     QMenu* recentExperiments; // filled by the window when it is about to show
@@ -61,6 +64,12 @@ public:
     QActionGroup* languages;
     QAction* about;
     QAction* energyGraph; // "Вид" → "График энергий"
+    QActionGroup* zooms;  // "Вид" → "Масштаб": the percents, their data
+    QAction* zoomIn;      // Ctrl++
+    QAction* zoomOut;     // Ctrl+−
+    QAction* zoomReset;   // Ctrl+0
+    QAction* fullScreen;  // F11
+    QAction* unitAxes;    // "Оси в единицах величин"
     // The pictures' context menus: save, copy; the third is the energy graph's.
     std::array<QAction*, 3> savePicture;
     std::array<QAction*, 3> copyPicture;

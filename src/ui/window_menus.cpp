@@ -73,6 +73,18 @@ void MainWindow::connectActions() {
         energyGraph_->show();
         energyGraph_->raise();
     });
+    connect(a.zooms, &QActionGroup::triggered, this,
+            [this](const QAction* action) { chooseZoom(action->data().toInt()); });
+    connect(a.zoomIn, &QAction::triggered, this, [this] {
+        zoom_->step(+1);
+        chooseZoom(zoom_->percent());
+    });
+    connect(a.zoomOut, &QAction::triggered, this, [this] {
+        zoom_->step(-1);
+        chooseZoom(zoom_->percent());
+    });
+    connect(a.zoomReset, &QAction::triggered, this, [this] { chooseZoom(100); });
+    connect(a.fullScreen, &QAction::triggered, this, &MainWindow::setFullScreen);
     const Export pictures[] = {Export::Picture1, Export::Picture2, Export::EnergyGraph};
     for (std::size_t i = 0; i < 3; ++i) {
         connect(a.savePicture[i], &QAction::triggered, this, [this, what = pictures[i]] { exportAs(what); });

@@ -12,6 +12,7 @@ void DrawingList::clear() {
     texts_.clear();
     scale_.reset();
     ++revision_;
+    ++rewrites_;
 }
 
 void DrawingList::setScale(float left, float top, float right, float bottom) {
@@ -77,6 +78,18 @@ void DrawingList::append(const DrawingList& other) {
         add(copy);
     }
     if (other.scale_) scale_ = other.scale_;
+}
+
+void DrawingList::movePoints(const std::function<void(Dot&)>& move) {
+    for (Call& c : calls_) {
+        if (c.kind != Call::Kind::Point) continue;
+        Dot dot{c.a, c.b, c.colour};
+        move(dot);
+        c.a = dot.x;
+        c.b = dot.y;
+    }
+    ++revision_;
+    ++rewrites_;
 }
 
 } // namespace kvor

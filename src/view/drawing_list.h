@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,11 +31,16 @@ public:
     void applyScale(Canvas& canvas) const;
     // Appends the calls of `other`.
     void append(const DrawingList& other);
+    // Moves every point set so far where `move` puts it, as when the scale it was set at changes.
+    void movePoints(const std::function<void(Dot&)>& move);
 
     std::size_t size() const { return calls_.size(); }
     bool empty() const { return calls_.empty(); }
     // Changes at every call and every clear: equal revisions mean the same calls.
     std::uint64_t revision() const { return revision_; }
+    // Changes whenever calls already made change, at a clear or a move: equal counts mean that
+    // the calls made before are as they were.
+    std::uint64_t rewrites() const { return rewrites_; }
 
 private:
     struct Call {
@@ -51,6 +57,7 @@ private:
     std::vector<std::string> texts_;
     std::optional<std::array<float, 4>> scale_;
     std::uint64_t revision_ = 0;
+    std::uint64_t rewrites_ = 0;
 };
 
 } // namespace kvor

@@ -8,8 +8,11 @@ PictureImage::PictureImage(QSize logicalSize, double devicePixelRatio)
 void PictureImage::drawLastingLayers(const RecordedPicture& picture) {
     lasting_.clear();
     picture.baseLayer().replay(lasting_);
+    picture.axesLayer().replay(lasting_);
     picture.trackLayer().replay(lasting_);
     baseRevision_ = picture.baseLayer().revision();
+    axesRevision_ = picture.axesLayer().revision();
+    trackRewrites_ = picture.trackLayer().rewrites();
     trackDrawn_ = picture.trackLayer().size();
     lasting_.takeChangedArea();
     shown_.copyArea(lasting_, QRect(QPoint(0, 0), lasting_.logicalSize()));
@@ -19,8 +22,9 @@ void PictureImage::drawLastingLayers(const RecordedPicture& picture) {
 QRect PictureImage::update(const RecordedPicture& picture) {
     const DrawingList& track = picture.trackLayer();
     const DrawingList& bodies = picture.bodiesLayer();
-    const bool baseChanged =
-        !drawn_ || picture.baseLayer().revision() != baseRevision_ || track.size() < trackDrawn_;
+    const bool baseChanged = !drawn_ || picture.baseLayer().revision() != baseRevision_ ||
+                             picture.axesLayer().revision() != axesRevision_ ||
+                             track.rewrites() != trackRewrites_ || track.size() < trackDrawn_;
     const bool trackGrew = track.size() > trackDrawn_;
     if (!baseChanged && !trackGrew && bodies.revision() == bodiesRevision_) return {};
 

@@ -12,10 +12,11 @@
 namespace kvor {
 
 // A recorded picture drawn in an image, as the window shows it and the PNG files hold it: the
-// base and the track kept in one image, which grows with the track, and the bodies drawn over a
-// copy of it. Bringing it up to date costs what was added since the last time: the new dots, the
-// bodies where they were and where they are. Only a change of the base (a clear, a text, bodies
-// left on it) draws the lasting layers again from their calls.
+// base, the axes and the track kept in one image, which grows with the track, and the bodies drawn
+// over a copy of it. Bringing it up to date costs what was added since the last time: the new
+// dots, the bodies where they were and where they are. Only a change of the base (a clear, a text,
+// bodies left on it) or of the axes, or dots of the track moved, draws the lasting layers again
+// from their calls.
 class PictureImage {
 public:
     PictureImage(QSize logicalSize, double devicePixelRatio);
@@ -36,7 +37,7 @@ private:
 
     ImageCanvas lasting_; // the base with the track over it
     ImageCanvas shown_;   // the lasting layers with the bodies over them
-    std::uint64_t baseRevision_ = 0, bodiesRevision_ = 0;
+    std::uint64_t baseRevision_ = 0, bodiesRevision_ = 0, axesRevision_ = 0, trackRewrites_ = 0;
     std::size_t trackDrawn_ = 0; // the calls of the track layer in lasting_
     bool drawn_ = false;
     QRect bodiesArea_; // where the bodies in shown_ differ from lasting_

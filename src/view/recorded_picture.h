@@ -19,8 +19,15 @@ public:
     const DrawingList& trackLayer() const { return track_; }
     const DrawingList& bodiesLayer() const { return bodies_; }
 
+    // The dots of the track, moved as when the scale they were set at changes.
+    void moveTrackPoints(const std::function<void(Dot&)>& move) { track_.movePoints(move); }
+    // What the window adds over the base and under the track, such as the numbers of the axes in
+    // the quantities' units, in the base's coordinates. A clear of the picture leaves it.
+    DrawingList& axes() { return axes_; }
+    const DrawingList& axesLayer() const { return axes_; }
+
 private:
-    DrawingList base_, track_, bodies_;
+    DrawingList base_, track_, bodies_, axes_;
 };
 
 } // namespace kvor

@@ -19,15 +19,8 @@ void PlotTimeGraphPoints(const ModelRecord& r, Canvas& canvas, const GraphSelect
     Pen pen(canvas);
     // Each point takes its x from the time afresh.
     const auto plot = [&](double y, Rgb colour) { pen.point(r.T / r.Mt, y, colour); };
-    if (selected.VX1) plot(r.VX1 / r.Mv, {255, 0, 0});
-    if (selected.VY1) plot(r.VY1 / r.Mv, {220, 0, 0});
-    if (selected.VX2) plot(r.VX2 / r.Mv, {0, 0, 255});
-    if (selected.VY2) plot(r.VY2 / r.Mv, {0, 0, 220});
-    plot(r.FX / r.MF, {0, 170, 0});
-    plot(r.FY / r.MF, {0, 255, 0});
-    plot(r.Fq / r.MFq, {0, 200, 200});
-    if (selected.w1) plot(r.w1 / r.Mv, {250, 0, 0});
-    if (selected.w2) plot(r.w2 / r.Mv, {0, 0, 250});
+    for (const GraphCurve& curve : kGraphCurves)
+        if (IsPlotted(curve, selected)) plot(r.*curve.quantity / r.*curve.scale, curve.colour);
 }
 
 } // namespace kvor

@@ -28,11 +28,21 @@ public:
         answers.pop_front();
         return yes;
     }
+    // Counted apart from the other texts; answered from a queue, "Не сохранять" when it is empty.
+    SaveAnswer askToSave(std::string_view) override {
+        ++saveQuestions;
+        if (saveAnswers.empty()) return SaveAnswer::Discard;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
 
     std::vector<std::string> shown;
     std::vector<std::string> details; // of the texts shown by info()
     std::deque<bool> answers;
     int questions = 0;
+    std::deque<SaveAnswer> saveAnswers;
+    int saveQuestions = 0;
 };
 
 class FixedClock final : public Clock {

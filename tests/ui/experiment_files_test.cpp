@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+#include <optional>
+
 namespace kvor::test {
 namespace {
 
@@ -124,6 +126,41 @@ TEST_F(ExperimentFiles, OpytyListsEveryLessonAndOpensIt) {
     EXPECT_EQ(window.windowTitle(), items[9]->text() + " — Kvor3m");
     ASSERT_TRUE(window.descriptionWindow() && window.descriptionWindow()->isVisible());
     EXPECT_TRUE(window.experimentFile().isEmpty());
+}
+
+// "Выход" asks only when the file "Сохранить опыт" would write differs from the one last opened or
+// saved (the start-up one before either); the answer decides whether the window goes.
+TEST_F(ExperimentFiles, ExitAsksToSaveOnlyAChangedSetUp) {
+    using A = MessageHost::SaveAnswer;
+    const QString file = dir_.path() + "/опыт.kvs";
+    struct Case {
+        const char* change; // a box typed into, or a check box clicked
+        const char* text;
+        bool saveFirst;
+        std::optional<A> answer; // none: not asked
+        bool closes;
+    } const cases[] = {
+        {"Check2", nullptr, false, {}, true},    // "Запись"
+        {"Text7", "3", false, A::Cancel, false}, // the run, if any, goes on
+        {"Check13", nullptr, false, A::Discard, true},
+        {"Text29", "0.25", false, A::Save, true}, // saved to the file opened before
+        {"Text7", "-1.5", true, {}, true},        // saved as it is now
+    };
+    ASSERT_TRUE(window.saveExperimentTo(file));
+    for (const Case& c : cases) {
+        ASSERT_TRUE(window.openExperiment(file));
+        window.show();
+        c.text ? type(c.change, c.text) : click(c.change);
+        if (c.saveFirst) window.saveExperimentTo(file);
+        messages.saveQuestions = 0;
+        if (c.answer) messages.saveAnswers = {*c.answer};
+        click("Command4");
+        EXPECT_EQ(messages.saveQuestions, c.answer ? 1 : 0) << c.change;
+        EXPECT_EQ(window.isVisible(), !c.closes) << c.change;
+        if (c.answer == A::Save) {
+            EXPECT_NE(FileText(file.toStdString()).find("set Mx 0.25\n"), std::string::npos);
+        }
+    }
 }
 
 TEST_F(ExperimentFiles, TheMenusOpenSaveAndChooseTheEnd) {

@@ -46,7 +46,12 @@ TEST(MessageBoxes, ModalTitledKvor3WithOkOrYesAndNo) {
     EXPECT_FALSE(yes);
     AnswerNextBox(QMessageBox::Yes, [&] { yes = host.askYesNo("Продолжить?"); });
     EXPECT_TRUE(yes);
-    EXPECT_EQ(refreshed, 4); // the pictures are brought up to date before every box
+    MessageHost::SaveAnswer answer{};
+    EXPECT_EQ(AnswerNextBox(QMessageBox::Discard, [&] { answer = host.askToSave("Сохранить?"); }),
+              "Kvor3|Сохранить?||" +
+                  QString::number(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel));
+    EXPECT_EQ(answer, MessageHost::SaveAnswer::Discard);
+    EXPECT_EQ(refreshed, 5); // the pictures are brought up to date before every box
 }
 
 } // namespace

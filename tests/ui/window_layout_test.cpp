@@ -42,25 +42,38 @@ TEST_F(MainWindowLayout, FixedClientAreaOf789By557UnderTheMenuBarWithCaptionAndI
 }
 
 // Every caption fits its control in the font it is shown in, Cyrillic included, and so do the
-// numbers that the worked examples write into the boxes.
+// numbers that the worked examples write into the boxes, at the smallest and the largest zoom.
 TEST_F(MainWindowLayout, CaptionsAndExampleNumbersAreLegible) {
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!isControl(*w) || captionOf(*w).isEmpty()) continue;
-        SCOPED_TRACE(w->objectName().toStdString());
-        EXPECT_TRUE(ui::CaptionFits(*w));
-        EXPECT_GE(w->font().pixelSize(), 9);
-        EXPECT_TRUE(QFontMetrics(w->font()).inFont(QChar(0x0436))); // ж
-        EXPECT_LE(QFontMetrics(w->font()).height(), w->height());
-    }
-    for (const char* variant : {"Option1", "Option2"}) {
-        click(variant);
-        for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
-            SCOPED_TRACE(edit->objectName().toStdString() + " " + edit->text().toStdString());
-            // The box's own frame and the line edit's fixed margin of two pixels each side.
-            EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(edit->text()), edit->width() - 2 - 4);
-            EXPECT_LE(QFontMetrics(edit->font()).height(), edit->height() - 2);
+    for (const int percent : {250, 100}) {
+        window.zoom().setPercent(percent);
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (!isControl(*w) || captionOf(*w).isEmpty()) continue;
+            SCOPED_TRACE(w->objectName().toStdString());
+            EXPECT_TRUE(ui::CaptionFits(*w));
+            EXPECT_GE(w->font().pixelSize(), 9);
+            EXPECT_TRUE(QFontMetrics(w->font()).inFont(QChar(0x0436))); // ж
+            EXPECT_LE(QFontMetrics(w->font()).height(), w->height());
+        }
+        for (const char* variant : {"Option1", "Option2"}) {
+            click(variant);
+            for (QLineEdit* edit : window.findChildren<QLineEdit*>()) {
+                SCOPED_TRACE(edit->objectName().toStdString() + " " + edit->text().toStdString());
+                // The box's own frame and the line edit's fixed margin of two pixels each side.
+                EXPECT_LE(QFontMetrics(edit->font()).horizontalAdvance(edit->text()), edit->width() - 2 - 4);
+                EXPECT_LE(QFontMetrics(edit->font()).height(), edit->height() - 2);
+            }
         }
     }
+}
+
+// F11 shows the form at the largest zoom that fits the screen (800 by 600 here), and back at its own.
+TEST_F(MainWindowLayout, FullScreenAtTheLargestZoomThatFits) {
+    window.zoom().setPercent(200);
+    window.setFullScreen(true);
+    EXPECT_EQ(window.zoom().percent(), 100);
+    window.setFullScreen(false);
+    EXPECT_EQ(window.zoom().percent(), 200);
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
 }
 
 TEST(MainWindowLocale, CommaLocaleWritesDecimalCommas) {

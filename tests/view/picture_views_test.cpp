@@ -6,6 +6,7 @@
 #include "view/picture_image.h"
 #include "view/time_graph_view.h"
 #include "view/trajectory_view.h"
+#include "view/unit_axes.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,13 @@ TEST(TrajectoryPicture, AMovingBodyLeavesTheGridWhole) {
     PictureImage atOnce(QSize(291, 291), 1.0);
     atOnce.update(picture);
     EXPECT_TRUE(atOnce.canvas().image() == image.canvas().image());
+    // Moved to a scale twice as large, the track is drawn again as it lies now.
+    MoveTrackToScale(track, picture, 0.1, 0.2);
+    image.update(picture);
+    PictureImage moved(QSize(291, 291), 1.0);
+    moved.update(picture);
+    EXPECT_TRUE(moved.canvas().image() == image.canvas().image());
+    EXPECT_FALSE(moved.canvas().image() == atOnce.canvas().image());
 }
 
 TEST(TimeGraphPicture, SevenRowsAndSixColumnsOfGridAndNothingOnTheEdges) {
