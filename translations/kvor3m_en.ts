@@ -987,5 +987,41 @@ due to the electrostatic force Fq
         <source>Fq, Н</source>
         <translation>Fq, N</translation>
     </message>
+    <message>
+        <source>Начало, с</source>
+        <translation>Begin, s</translation>
+    </message>
+    <message>
+        <source>Конец, с</source>
+        <translation>End, s</translation>
+    </message>
+    <message>
+        <source>Импульс, Н·с</source>
+        <translation>Impulse, N·s</translation>
+    </message>
+    <message>
+        <source>Потеря E, Дж</source>
+        <translation>E lost, J</translation>
+    </message>
+    <message>
+        <source>Удары</source>
+        <translation>Impacts</translation>
+    </message>
+    <message>
+        <source>не окончен</source>
+        <translation>not over</translation>
+    </message>
+    <message>
+        <source>%1–%2 с</source>
+        <translation>%1–%2 s</translation>
+    </message>
+    <message>
+        <source>с %1 с, не окончен</source>
+        <translation>from %1 s, not over</translation>
+    </message>
+    <message>
+        <source>Удар: e_n %1, e_t %2, импульс %3 Н·с, потеря %4 Дж, %5</source>
+        <translation>Impact: e_n %1, e_t %2, impulse %3 N·s, lost %4 J, %5</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "control/energy_points.h"
 #include "control/messages.h"
 #include "host/box_table.h"
+#include "output/impact_texts.h"
 #include "output/series_csv.h"
 #include "output/text_file.h"
 
@@ -160,8 +161,11 @@ void BatchRunner::run(std::vector<std::string> lines) {
 // next commands are taken, as the window takes the user's.
 void BatchRunner::runWhileActive() {
     Experiment& experiment = *experiment_;
+    bool ran = false;
     while (experiment.running()) {
         const RunEvent event = experiment.Advance();
+        ran = true;
+        printImpacts();
         switch (event.kind) {
         case RunEvent::Kind::ScreenUpdate:
             commandsDuringRun();
@@ -179,6 +183,26 @@ void BatchRunner::runWhileActive() {
             break;
         }
     }
+    // A contact that the run's end cut short, as it stands.
+    const auto unfinished = experiment.unfinishedImpact();
+    if (ran && impactsOn_ && unfinished) printImpact(*unfinished);
+}
+
+void BatchRunner::printImpacts() {
+    const Experiment& experiment = *experiment_;
+    if (experiment.impactGeneration() != impactGeneration_) {
+        impactGeneration_ = experiment.impactGeneration();
+        impactsSeen_ = 0;
+    }
+    for (; impactsSeen_ < experiment.impacts().size(); ++impactsSeen_)
+        if (impactsOn_) printImpact(experiment.impacts()[impactsSeen_]);
+}
+
+void BatchRunner::printImpact(const Impact& impact) {
+    out_ << "impact";
+    for (const std::string& text : ImpactFigures(impact, experiment_->settings().decimalSeparator))
+        out_ << '\t' << text;
+    out_ << '\n' << std::flush;
 }
 
 std::optional<ScriptCommand> BatchRunner::nextCommand() {
@@ -255,6 +279,10 @@ void BatchRunner::execute(const ScriptCommand& c) {
         break; // outside a run there is nothing to wait for
     case Kind::Answer:
         answerYes_ = c.on;
+        break;
+    case Kind::Impacts:
+        printImpacts(); // the contacts before the command are not its to show
+        impactsOn_ = c.on;
         break;
     case Kind::Data:
         experiment.setDataFile(c.text);

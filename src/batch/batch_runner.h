@@ -81,6 +81,9 @@ private:
     void saveExperiment(const std::string& file);
 
     void runWhileActive();
+    // The "impact" lines of the contacts that ended since the last time, while "impacts on".
+    void printImpacts();
+    void printImpact(const Impact& impact);
     // Takes the commands due at this screen update of the active run.
     void commandsDuringRun();
     // The next command of the script, or nothing when it has run out.
@@ -110,6 +113,9 @@ private:
     long deferredUpdates_ = 0;
     bool answerYes_ = true;
     bool writeFailed_ = false;
+    bool impactsOn_ = false;
+    unsigned impactGeneration_ = 0; // of the list of impacts, whose first impactsSeen_ are seen
+    std::size_t impactsSeen_ = 0;
 
     // The table of "csv FILE": the file, its whole text so far, whether the file lacks some of it,
     // the experiment whose rows go there now (0: the one that was under way when the command

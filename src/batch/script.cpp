@@ -213,6 +213,13 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         c.end = *end;
         return c;
     }
+    if (word == "impacts") {
+        expectArguments(args, 1, "impacts on|off");
+        c.kind = Kind::Impacts;
+        if (args[0] != "on" && args[0] != "off") fail("expected: impacts on|off");
+        c.on = args[0] == "on";
+        return c;
+    }
     if (word == "contact") {
         expectArguments(args, 1, "contact exact|fixed");
         c.kind = Kind::Contact;

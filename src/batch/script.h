@@ -34,13 +34,14 @@ struct ScriptCommand {
         Open,    // open FILE: the set-up lines of an experiment file, as if they stood here
         Save,    // save FILE: the current set-up as an experiment file
         End,     // end capacity | time T | separated: how the runs end
+        Impacts, // impacts on | off: an "impact" line for each contact from here on
         Contact, // contact exact | fixed: the contact law of the following runs
     };
     Kind kind = Kind::Print;
     OptionButton variant = OptionButton::Option1;
     TextBox box = Text1;
     CheckBox check = Check1;
-    bool on = false;  // check on, answer yes, print names, contact exact
+    bool on = false;  // check on, answer yes, print names, impacts on, contact exact
     long count = 0;   // run N
     int picture = 1;  // png picture1 | picture2 | picture3
     std::string text; // set TEXT, data FILE, csv FILE, png FILE, title TEXT, note TEXT, open FILE, save FILE

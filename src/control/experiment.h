@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/fp_exceptions.h"
+#include "core/impact_meter.h"
 #include "core/integration_step.h"
 #include "core/model_record.h"
 #include "host/clock.h"
@@ -16,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kvor {
 
@@ -103,6 +105,11 @@ public:
     bool running() const { return running_; }
     // One row per screen update since the last successful Start or Reverse.
     const DataSeries& series() const { return series_; }
+    // The contacts that ended since the last successful Start, in order; the count of Starts that
+    // began a new list; and the contact under way, up to the state reached, unfinished.
+    const std::vector<Impact>& impacts() const { return impacts_; }
+    unsigned impactGeneration() const { return impactGeneration_; }
+    std::optional<Impact> unfinishedImpact() const;
     const ExperimentSettings& settings() const { return settings_; }
     void setDataFile(std::filesystem::path file) { settings_.dataFile = std::move(file); }
     // How the runs of the following Starts and Reverses end; a run under way keeps the end it had.
@@ -140,6 +147,9 @@ private:
     ExperimentSettings settings_;
     ScaleReader scales_;
     DataSeries series_;
+    ImpactMeter meter_;
+    std::vector<Impact> impacts_;
+    unsigned impactGeneration_ = 0;
     Stretch stretch_ = Stretch::Equations;
     RunEnd runEnd_;
     // The end of the run of the last Start or Reverse, until it is reached: a Continue after it

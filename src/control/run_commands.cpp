@@ -79,6 +79,8 @@ bool Experiment::ReverseExperiment() {
     }
     r.StopFlag = 0;
     finishStep_ = false;
+    // The impacts of the run stay; a contact under way is measured afresh from the reversal.
+    meter_.Start(r);
     BeginSeries();
     return true;
 }

@@ -104,16 +104,24 @@ bool Experiment::PlainSteps() {
 
     PlainRecord s = Plain(r_);
     PlainStretches stretches;
+    // The contacts are measured in a copy of the meter as well, and the ones that ended count
+    // with the steps.
+    ImpactMeter meter = meter_;
+    std::vector<Impact> ended;
     try {
         StepEnd end;
-        do end = AdvanceStep(s, options, stretches);
-        while (end == StepEnd::NextStep);
+        do {
+            end = AdvanceStep(s, options, stretches);
+            if (const auto impact = meter.AfterStep(s)) ended.push_back(*impact);
+        } while (end == StepEnd::NextStep);
         if (end != StepEnd::ScreenUpdate) return false;
     } catch (const ArithmeticFault&) {
         return false; // a counter at the end of its range
     }
     if (fp::faultRaised()) return false;
     CommitPlain(r_, s);
+    meter_ = meter;
+    impacts_.insert(impacts_.end(), ended.begin(), ended.end());
     // The trajectory picture that follows belongs to the stretch in which a step ends.
     stretch_ = stretches.current;
     return true;
@@ -124,7 +132,14 @@ StepEnd Experiment::CheckedStep() {
     const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1), runExactContact_};
     stretch_ = Stretch::Equations;
     fp::Checked([&] { scales_.ReadScales(r_, form_); });
-    return AdvanceStep(r_, options, CheckedStretches{stretch_});
+    const StepEnd end = AdvanceStep(r_, options, CheckedStretches{stretch_});
+    if (const auto impact = meter_.AfterStep(r_)) impacts_.push_back(*impact);
+    return end;
+}
+
+std::optional<Impact> Experiment::unfinishedImpact() const {
+    if (!meter_.inContact()) return std::nullopt;
+    return meter_.SoFar(r_);
 }
 
 // The pictures, the panel and the data record. Whatever the window's handlers raise in the flags

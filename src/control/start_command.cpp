@@ -42,6 +42,9 @@ bool Experiment::StartExperiment() {
     if (ballRod && EndImpactHolds(r_) && !Guarded([this] { PrintEndImpactSolution(); })) return false;
     r_.StopFlag = 0;
     r_.TStart = platform_.clock.seconds();
+    impacts_.clear();
+    ++impactGeneration_;
+    meter_.Start(r_);
     BeginSeries();
     return true;
 }

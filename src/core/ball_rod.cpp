@@ -152,4 +152,25 @@ double RodPenetration(const ModelRecord& r) {
     return p.Def1;
 }
 
+template <typename Number>
+RodTouchPoint RodTouchAt(const BasicModelRecord<Number>& r, const BasicStateVector<double>& z) {
+    PlainRecord p;
+    p.L2 = r.L2;
+    p.R10 = r.R10;
+    p.R20 = r.R20;
+    p.R12 = r.R12;
+    const RodFrame rod{std::sin(z[6]), std::cos(z[6])};
+    const double dx = z[2] - z[1], dy = z[4] - z[3];
+    const double s = rod.along(-dx, -dy);
+    const double t = rod.across(-dx, -dy);
+    p.Hn = std::abs(t);
+    const Touch touch = nearestPoint(p, s, t);
+    // The force pushes the rod along -u: that is the normal from the ball towards the rod.
+    return {-rod.x(touch.ua, touch.un), -rod.y(touch.ua, touch.un), rod.x(touch.qa, touch.qn),
+            rod.y(touch.qa, touch.qn)};
+}
+
+template RodTouchPoint RodTouchAt(const BasicModelRecord<real>&, const BasicStateVector<double>&);
+template RodTouchPoint RodTouchAt(const BasicModelRecord<double>&, const BasicStateVector<double>&);
+
 } // namespace kvor

@@ -21,4 +21,14 @@ template <typename Number> void BallRodStepUpdate(BasicModelRecord<Number>& r);
 // as Diffur2 measures it: 0 or less while they are apart. The record is left as it is.
 double RodPenetration(const ModelRecord& r);
 
+// Where the ball touches the rod in the state `z`, or would touch it first while they are apart:
+// the unit normal (nx, ny) of the face or corner, from the ball towards the rod, and the rod's
+// point there (x, y) from the rod's centre.
+struct RodTouchPoint {
+    double nx, ny;
+    double x, y;
+};
+template <typename Number>
+RodTouchPoint RodTouchAt(const BasicModelRecord<Number>& r, const BasicStateVector<double>& z);
+
 } // namespace kvor

@@ -168,6 +168,7 @@ constexpr int kMaxInstants = 4;
 template <typename Number> void ExactContactStep(BasicModelRecord<Number>& r, bool plusFm) {
     constexpr int n = kStateSize;
     r.StepContact = 0;
+    r.Ic = 0;
     if (r.BallBall == 1 && r.Kj1 + r.Kj2 > 0) r.Relax1 = (r.C1 + r.C2) / (r.Kj1 + r.Kj2);
     double done = 0; // the part of the step already made, s
     for (int instants = 0;; ++instants) {

@@ -92,6 +92,8 @@ template <typename Number> struct BasicModelRecord {
     // derivatives (1, 2, 2, 1).
     Number Pm, Pq, Pc, Ps;
     Number SumPm, SumPq, SumPc, SumPs;
+    // The contact force's stages summed with the same weights, and its impulse over the step (N*s).
+    Number SumFc, Ic;
     // The exact contact law ("Точная модель контакта"). Two balls: the rate (1/s) at which the
     // share Def1 relaxes towards its static value, (C1 + C2)/(Kj1 + Kj2), and what drives it at a
     // stage (m/s); the share of a stage is Def1Base + Def1Gain Drive1 (m, s). Dry friction per

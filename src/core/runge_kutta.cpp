@@ -19,6 +19,7 @@ template <typename Number> void RungeKuttaStep(BasicModelRecord<Number>& r, bool
     constexpr int n = kStateSize;
     r.Ts = r.T;
     r.StepContact = 0;
+    r.Ic = 0;
     for (int i = 1; i <= n; ++i) r.Z0[i] = r.Z[i];
 
     // k1 = h f(T, Z0); midpoint estimate Z0 + k1/2

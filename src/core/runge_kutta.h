@@ -15,6 +15,7 @@ template <typename Number> void FirstPowers(BasicModelRecord<Number>& r) {
     r.SumPq = r.Pq;
     r.SumPc = r.Pc;
     r.SumPs = r.Ps;
+    r.SumFc = r.FcFj;
 }
 
 // The powers of a later stage, added with the stage's weight.
@@ -23,6 +24,7 @@ template <typename Number> void AddPowers(BasicModelRecord<Number>& r, int weigh
     r.SumPq = r.Pq * weight + r.SumPq;
     r.SumPc = r.Pc * weight + r.SumPc;
     r.SumPs = r.Ps * weight + r.SumPs;
+    r.SumFc = r.FcFj * weight + r.SumFc;
 }
 
 // The work of each force over a step or a piece of one of length `tau`, tau (P1 + 2 P2 + 2 P3 +
@@ -34,6 +36,8 @@ template <typename Number> void AddWork(BasicModelRecord<Number>& r, double tau)
     r.Eq = r.Eq - r.SumPq * tau / 6;
     r.Es = r.Es - r.SumPs * tau / 6;
     r.Wc = r.SumPc * tau / 6 + r.Wc;
+    // The impulse of the contact force over the step, by the same rule, piece by piece.
+    r.Ic = r.SumFc * tau / 6 + r.Ic;
 }
 
 // One step of the classical fourth-order Runge-Kutta method at fixed step h, from Z at time T:

@@ -125,6 +125,7 @@ MainWindow::MainWindow(MessageHost* messages)
     experiment_->Form_Load();
     energyGraph_ =
         CreateChild<EnergyGraphWindow>(this, experiment_->series(), qApp ? qApp->devicePixelRatio() : 1.0);
+    impacts_ = CreateChild<ImpactsWindow>(this);
     showPictureChanges();
     actions_ = CreateChild<WindowActions>(this, *picture1_, *picture2_, *energyGraph_);
     connectActions();
@@ -163,6 +164,7 @@ void MainWindow::retranslate() {
         showExperimentName(shownName_);
     showLessonTitles();
     refreshDescription();
+    showImpacts();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -401,6 +403,19 @@ void MainWindow::showPictureChanges() {
     picture1_->showChanges();
     picture2_->showChanges();
     if (energyGraph_ && energyGraph_->isVisible()) energyGraph_->showChanges();
+    showImpacts();
+}
+
+void MainWindow::showImpacts() {
+    if (!impacts_) return;
+    const char separator = experiment_->settings().decimalSeparator;
+    // A contact under way is shown once the run has ended with it.
+    const std::optional<Impact> unfinished =
+        experiment_->running() ? std::nullopt : experiment_->unfinishedImpact();
+    const QString last = LastImpactText(experiment_->impacts(), unfinished, separator);
+    impactState_->setText(last);
+    impactState_->setToolTip(last);
+    if (impacts_->isVisible()) impacts_->showImpacts(experiment_->impacts(), unfinished, separator);
 }
 
 // Enter or Return on a focused command button presses it, as the space bar does.
@@ -477,6 +492,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (about_) about_->close();
     if (descriptionWindow_) descriptionWindow_->close();
     energyGraph_->close();
+    impacts_->close();
     event->accept();
 }
 

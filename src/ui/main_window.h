@@ -9,6 +9,7 @@
 #include "description_window.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
+#include "impacts_window.h"
 #include "layout_table.h"
 #include "message_boxes.h"
 #include "pace.h"
@@ -73,6 +74,8 @@ public:
     MessageHost& messages() { return messages_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
+    ImpactsWindow& impactsWindow() { return *impacts_; }
+    const QLabel& impactState() const { return *impactState_; }
     EnergyGraphWindow& energyGraph() { return *energyGraph_; }
     // The zoom of the program's windows; a window joins it with zoom().follow(window). Setting it
     // here lasts for the session; a choice in "Масштаб" is also remembered for the next one.
@@ -149,6 +152,8 @@ private:
     // The status bar's state of the run; `state` gives its text in the language installed, now
     // and at every change of language.
     void showRunState(std::function<QString()> state);
+    // The last contact in the status bar and every contact in "Удары" when it is open.
+    void showImpacts();
     void setTabOrder();
     void connectCommands();
     void setInitialState();
@@ -213,6 +218,7 @@ private:
     std::function<QString()> runStateText_;
     // The controls of the layout table that show a caption, with their rows.
     std::vector<std::pair<QWidget*, const ControlRow*>> captioned_;
+    QLabel* impactState_ = nullptr;
 
     QtMessageHost messageBoxes_;
     // The engine's messages in the window's language, on their way to the boxes (or the tests').
@@ -226,6 +232,7 @@ private:
     QPointer<AboutWindow> about_;
     QPointer<DescriptionWindow> descriptionWindow_;
     EnergyGraphWindow* energyGraph_ = nullptr;
+    ImpactsWindow* impacts_ = nullptr;
     WindowZoom* zoom_ = nullptr;
     QWidget* client_ = nullptr;
     int zoomBeforeFullScreen_ = 100;

@@ -63,6 +63,7 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
         paces->addAction(action);
     }
     energyGraph = addAction(*view, Tr("Kvor3m", "График энергий"));
+    impacts = addAction(*view, Tr("Kvor3m", "Удары"));
     QMenu* zoom = addSubmenu(*view, Tr("Kvor3m", "Масштаб"), "ZoomMenu");
     zooms = CreateChild<QActionGroup>(this);
     for (const int percent : kZoomPercents) {

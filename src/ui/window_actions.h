@@ -64,6 +64,7 @@ public:
     QActionGroup* languages;
     QAction* about;
     QAction* energyGraph; // "Вид" → "График энергий"
+    QAction* impacts;     // "Вид" → "Удары"
     QActionGroup* zooms;  // "Вид" → "Масштаб": the percents, their data
     QAction* zoomIn;      // Ctrl++
     QAction* zoomOut;     // Ctrl+−

@@ -73,6 +73,12 @@ void MainWindow::connectActions() {
         energyGraph_->show();
         energyGraph_->raise();
     });
+    connect(a.impacts, &QAction::triggered, this, [this] {
+        impacts_->show();
+        showImpacts();
+        impacts_->raise();
+        impacts_->activateWindow();
+    });
     connect(a.zooms, &QActionGroup::triggered, this,
             [this](const QAction* action) { chooseZoom(action->data().toInt()); });
     connect(a.zoomIn, &QAction::triggered, this, [this] {
@@ -110,10 +116,13 @@ void MainWindow::createStatusBar() {
     paceState_->setObjectName(QStringLiteral("PaceState"));
     recordsState_ = addLabel(5);
     recordsState_->setObjectName(QStringLiteral("RecordsState"));
+    impactState_ = addLabel(8);
+    impactState_->setObjectName(QStringLiteral("ImpactState"));
     showRunState([] { return Translated(Tr("Kvor3m", "Готово к расчёту")); });
     connect(&runTimer_, &RunTimer::runStarted, this,
             [this] { showRunState([] { return Translated(Tr("Kvor3m", "Идёт расчёт")); }); });
     connect(&runTimer_, &RunTimer::runEnded, this, [this] {
+        showImpacts();
         const RunEvent end = runTimer_.lastEnd();
         if (end.kind == RunEvent::Kind::Finished)
             return showRunState([end] {

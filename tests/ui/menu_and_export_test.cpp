@@ -3,6 +3,7 @@
 #include "batch/batch_runner.h"
 #include "control/messages.h"
 #include "ui/energy_graph_window.h"
+#include "ui/impacts_window.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTableWidget>
 
 #include <ctime>
 #include <sstream>
@@ -79,6 +81,31 @@ TEST_F(MenuBar, TheEnergyGraphFollowsTheRunAndIsClearedWithThePictures) {
     EXPECT_NE(graph->image(), empty);
     click("Command5");
     EXPECT_EQ(graph->image(), empty);
+}
+
+// "Вид" → "Удары" lists the contacts of the run, the status bar shows the last one: cut short by a
+// stop in the middle of the example's contact, then ended once the run is continued; a new Start
+// begins an empty list.
+TEST_F(MenuBar, TheImpactsOfTheRunInTheirWindowAndTheLastInTheStatusBar) {
+    actionNamed(window, "Удары")->trigger();
+    const QTableWidget& table = window.impactsWindow().table();
+    const QLabel& last = window.impactState();
+    clickWhenTrackHas(600, "Command2");
+    clickAndRun("Command1");
+    ASSERT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(table.item(0, 1)->text(), "не окончен");
+    EXPECT_TRUE(last.text().startsWith("Удар: e_n -, e_t -, импульс ")) << last.text().toStdString();
+    EXPECT_TRUE(last.text().endsWith("Дж, с 0.0999899999999939 с, не окончен")) << last.text().toStdString();
+    clickWhenTrackHas(1200, "Command2");
+    clickAndRun("Command3");
+    ASSERT_EQ(table.rowCount(), 1);
+    EXPECT_EQ(table.item(0, 2)->text(), "1.00000325927192");
+    EXPECT_TRUE(last.text().endsWith("Дж, 0.0999899999999939–0.21080000000007 с"))
+        << last.text().toStdString();
+    clickWhenTrackHas(100, "Command2");
+    clickAndRun("Command1");
+    EXPECT_EQ(table.rowCount(), 0);
+    EXPECT_EQ(last.text(), "");
 }
 
 using Export = WindowTest;

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 namespace kvor::test {
 namespace {
@@ -41,6 +42,9 @@ QStringList walk(ui::MainWindow& window, ScriptedMessages& messages) {
         if (const auto* button = qobject_cast<const QAbstractButton*>(w)) add(*w, "text", button->text());
         if (const auto* frame = qobject_cast<const QGroupBox*>(w)) add(*w, "text", frame->title());
         if (const auto* help = qobject_cast<const QPlainTextEdit*>(w)) add(*w, "text", help->toPlainText());
+        if (const auto* table = qobject_cast<const QTableWidget*>(w))
+            for (int c = 0; c < table->columnCount(); ++c)
+                add(*w, "heading", table->horizontalHeaderItem(c)->text());
         const bool captioned =
             w->objectName().contains(QRegularExpression("^(Label|Check|Option|Command|Frame)"));
         if (captioned) {
@@ -89,7 +93,7 @@ struct Languages : WindowTest {
 // the choice is kept for the next session.
 TEST_F(Languages, EnglishHasNoCyrillicAndRussianIsAsSpecified) {
     click("Command6");
-    window.setRunEnd(*ParseRunEnd("time", "0.001")); // the status bar names the time
+    window.setRunEnd(*ParseRunEnd("time", "0.1")); // the status bar names the time and an impact
     clickAndRun("Command1");
     auto& graph = *static_cast<ui::EnergyGraphWindow*>(control("EnergyGraph"));
     graph.showChanges(); // the run drawn, so that only the language differs below
