@@ -1023,5 +1023,85 @@ due to the electrostatic force Fq
         <source>Удар: e_n %1, e_t %2, импульс %3 Н·с, потеря %4 Дж, %5</source>
         <translation>Impact: e_n %1, e_t %2, impulse %3 N·s, lost %4 J, %5</translation>
     </message>
+    <message>
+        <source>Проверять нечего: начните опыт и дайте ему дойти до первого обновления экрана</source>
+        <translation>Nothing to check: start an experiment and let it reach its first screen update</translation>
+    </message>
+    <message>
+        <source>Опыт пересчитан с шагом h = %1 с, h/2 и h/4 до T = %2 с (%3 шагов с шагом h)</source>
+        <translation>The experiment was computed again with the steps h = %1 s, h/2 and h/4 up to T = %2 s (%3 steps of h)</translation>
+    </message>
+    <message>
+        <source>, «Точная модель контакта»</source>
+        <translation>, “Exact contact model”</translation>
+    </message>
+    <message>
+        <source>Расчёт с шагом %1 прервался ошибкой: оценить точность нельзя</source>
+        <translation>The computation with the step %1 ended in an error: the accuracy cannot be estimated</translation>
+    </message>
+    <message>
+        <source>Флажок «Лоренц» менялся во время расчёта: проверка считает с ним так, как он стоит на конец расчёта, и y(h) может отличаться от показанного значения</source>
+        <translation>The tick “Lorentz” was changed during the computation: the check computes with it as it stands at the end, and y(h) may differ from the value shown</translation>
+    </message>
+    <message>
+        <source>Флажок «+Fm» менялся во время расчёта: проверка считает с ним так, как он стоит на конец расчёта, и y(h) может отличаться от показанного значения</source>
+        <translation>The tick “+Fm” was changed during the computation: the check computes with it as it stands at the end, and y(h) may differ from the value shown</translation>
+    </message>
+    <message>
+        <source>Масштабы менялись во время расчёта: проверка берёт их такими, как на конец расчёта (на значения величин они не влияют)</source>
+        <translation>The scales were changed during the computation: the check takes them as they stand at the end (they do not affect the values of the quantities)</translation>
+    </message>
+    <message>
+        <source>%1: разности на уровне округления (меньше 1E-13 масштаба величины)</source>
+        <translation>%1: differences at the level of rounding (below 1E-13 of the quantity’s scale)</translation>
+    </message>
+    <message>
+        <source>%1: порядок неустойчив</source>
+        <translation>%1: the order is unstable</translation>
+    </message>
+    <message>
+        <source>Порядок неустойчив, когда сила меняется скачком внутри шага, как при касании тел: попробуйте «Точная модель контакта»</source>
+        <translation>The order is unstable when the force jumps within a step, as when the bodies touch: try “Exact contact model”</translation>
+    </message>
+    <message>
+        <source>Рекомендуемый шаг: %1 с при NC0 = %2 (экран обновляется через то же время)</source>
+        <translation>Recommended step: %1 s with NC0 = %2 (the screen is updated after the same time)</translation>
+    </message>
+    <message>
+        <source>Рекомендуемого шага нет: ни один шаг от h/64 до 64h с тем же временем между обновлениями экрана не держит ошибку ниже 1E-6 масштаба величины</source>
+        <translation>No recommended step: no step from h/64 to 64h with the same time between screen updates keeps the error below 1E-6 of the quantity’s scale</translation>
+    </message>
+    <message>
+        <source>Рекомендуемого шага нет: не для всех величин есть оценка ошибки</source>
+        <translation>No recommended step: not every quantity has an error estimate</translation>
+    </message>
+    <message>
+        <source>Величина</source>
+        <translation>Quantity</translation>
+    </message>
+    <message>
+        <source>Порядок p</source>
+        <translation>Order p</translation>
+    </message>
+    <message>
+        <source>Ошибка y(h)</source>
+        <translation>Error y(h)</translation>
+    </message>
+    <message>
+        <source>Тот же опыт с шагом h, h/2 и h/4…</source>
+        <translation>The same experiment with the steps h, h/2 and h/4…</translation>
+    </message>
+    <message>
+        <source>Проверка шага</source>
+        <translation>Step check</translation>
+    </message>
+    <message>
+        <source>не измеримо</source>
+        <translation>not measurable</translation>
+    </message>
+    <message>
+        <source>Проверить шаг…</source>
+        <translation>Check the step…</translation>
+    </message>
 </context>
 </TS>

@@ -8,9 +8,14 @@
 // Reported: steps per second of both, and the ratio of the engine's time to the reference's. Each
 // benchmark runs 10 repetitions of at least 0.5 s; take the medians.
 //
+// And the step study ("Проверить шаг…") of either example run to the track's capacity at its NC0:
+// the seconds of one whole study (n, 2n and 4n steps), and its steps per second.
+//
 //   build/bench/engine/engine_bench --benchmark_filter=Example
+//   build/bench/engine/engine_bench --benchmark_filter=StepStudy
 
 #include "batch/batch_runner.h"
+#include "control/step_study.h"
 #include "core/integration_step.h"
 
 #include <benchmark/benchmark.h>
@@ -107,5 +112,36 @@ BENCHMARK(BallRodExample)
     ->UseManualTime()
     ->MinTime(0.5)
     ->Repetitions(10);
+
+// The example run once to the track's capacity at its NC0, then studied in each iteration.
+void StudyOfExample(benchmark::State& state, const std::string& variant) {
+    std::ostringstream out;
+    kvor::BatchRunner runner(out, {'.', "/dev/null"});
+    runner.run({"variant " + variant, "check Check2 off", "start"});
+    const std::optional<kvor::StudyStart> start = runner.experiment().studyStart();
+    if (!start) return state.SkipWithError("the example made no screen update");
+    double steps = 0;
+    for (auto _ : state) {
+        kvor::StepStudy study(*start);
+        while (!study.advance(1L << 20)) {
+        }
+        benchmark::DoNotOptimize(study.result());
+        steps += 7.0 * static_cast<double>(start->steps);
+        if (study.result().failedRun) state.SkipWithError("a run of the study failed");
+    }
+    state.counters["run steps"] = static_cast<double>(start->steps);
+    state.counters["steps/s"] = benchmark::Counter(steps, benchmark::Counter::kIsRate);
+}
+
+void BallBallStepStudy(benchmark::State& state) {
+    StudyOfExample(state, "ball-ball");
+}
+void BallRodStepStudy(benchmark::State& state) {
+    StudyOfExample(state, "ball-rod");
+}
+
+// Under 1 s each: the ball-rod example's run is 222100 steps, its study 1.55 million.
+BENCHMARK(BallBallStepStudy)->Unit(benchmark::kMillisecond)->Repetitions(10);
+BENCHMARK(BallRodStepStudy)->Unit(benchmark::kMillisecond)->Repetitions(10);
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "control/energy_points.h"
 #include "control/messages.h"
+#include "control/step_study_text.h"
 #include "host/box_table.h"
 #include "output/impact_texts.h"
 #include "output/series_csv.h"
@@ -293,6 +294,9 @@ void BatchRunner::execute(const ScriptCommand& c) {
     case Kind::Png:
         savePicture(c.picture, c.text);
         break;
+    case Kind::Accuracy:
+        printStepStudy();
+        break;
     case Kind::Print:
         for (const BoxRow& row : box_table::kBoxes) {
             out_ << "Text" << row.box << '\t';
@@ -404,6 +408,27 @@ void BatchRunner::savePicture(int number, const std::string& file) {
     } catch (const FileWriteError& failed) {
         reportWriteError(failed);
     }
+}
+
+// The study at once, whole: "accuracy<TAB>NAME<TAB>y(h)<TAB>y(h/2)<TAB>y(h/4)<TAB>p<TAB>error" per
+// quantity, "accuracy<TAB>step<TAB>H", then the notes the window shows under its table as
+// "accuracy<TAB>note<TAB>text".
+void BatchRunner::printStepStudy() {
+    const std::optional<StudyStart> start = experiment_->studyStart();
+    if (!start) return platform_->info(messages::kNothingToStudy);
+    StepStudy study(*start);
+    while (!study.advance(1L << 20)) {
+    }
+    const StudyTable table =
+        StudyTableOf(study.result(), experiment_->settings().decimalSeparator, "-", false, translation_);
+    for (const auto& row : table.rows) {
+        out_ << "accuracy";
+        for (const std::string& cell : row) out_ << '\t' << cell;
+        out_ << '\n';
+    }
+    out_ << "accuracy\tstep\t" << table.step << '\n';
+    for (const std::string& note : table.notes) out_ << "accuracy\tnote\t" << note << '\n';
+    out_ << std::flush;
 }
 
 void BatchRunner::reportWriteError(const FileWriteError& failed) {

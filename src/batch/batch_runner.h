@@ -94,6 +94,7 @@ private:
     void extendTable();
     void saveTable();
     void savePicture(int number, const std::string& file);
+    void printStepStudy();
     // "Ошибка записи в файл", with the file and the system's reason.
     void reportWriteError(const FileWriteError& failed);
 

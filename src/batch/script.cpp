@@ -154,9 +154,9 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         return c;
     }
     const std::pair<std::string_view, Kind> buttons[] = {
-        {"start", Kind::Start}, {"stop", Kind::Stop},       {"continue", Kind::Continue},
-        {"steps", Kind::Steps}, {"reverse", Kind::Reverse}, {"show", Kind::Show},
-        {"print", Kind::Print},
+        {"start", Kind::Start}, {"stop", Kind::Stop},         {"continue", Kind::Continue},
+        {"steps", Kind::Steps}, {"reverse", Kind::Reverse},   {"show", Kind::Show},
+        {"print", Kind::Print}, {"accuracy", Kind::Accuracy},
     };
     for (const auto& [name, kind] : buttons) {
         if (word == name) {

@@ -23,6 +23,8 @@ struct ScriptCommand {
         Steps,
         Reverse,
         Show,
+        // accuracy: a step study of the run so far
+        Accuracy,
         Run,     // run N: during a run, the next command comes N screen updates later
         Answer,  // answer yes | no: the answer to the next question about Eq
         Data,    // data FILE: where data records are appended

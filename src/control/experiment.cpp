@@ -37,6 +37,8 @@ void Experiment::BeginSeries() {
     series_.clear();
     pendingEnd_ = runEnd_;
     runExactContact_ = exactContact_;
+    study_ = StudyStart{r_, {form_.isChecked(Check13), form_.isChecked(Check1), runExactContact_}};
+    stepsMade_ = 0;
     // The start state is the series' first row, with the forces that the first stage of the first
     // step finds there; it is computed in a copy, so that nothing of the run changes. What cannot
     // be computed of it shows at the first screen update, with its message.
@@ -50,6 +52,24 @@ void Experiment::BeginSeries() {
     } catch (const ModelError&) {
         fp::clearFaults();
     }
+}
+
+std::optional<StudyStart> Experiment::studyStart() const {
+    if (!study_ || study_->steps == 0) return std::nullopt;
+    return study_;
+}
+
+// The check boxes the steps read, and the scales, as the run reads them before its steps: a study
+// takes them as they stand at the end, and says so when they changed.
+void Experiment::NoteRunSettings(const StepOptions& options) {
+    if (!study_) return;
+    StudyStart& s = *study_;
+    s.lorentzChanged = s.lorentzChanged || options.lorentz != s.options.lorentz;
+    s.plusFmChanged = s.plusFmChanged || options.plusFm != s.options.plusFm;
+    s.options = options;
+    const ModelRecord& start = s.record;
+    s.scalesChanged = s.scalesChanged || r_.Mx != start.Mx || r_.MF != start.MF || r_.MFq != start.MFq ||
+                      r_.Mt != start.Mt || r_.Mv != start.Mv;
 }
 
 void Experiment::ClearPictures() {

@@ -10,6 +10,7 @@
 #include "input_reader.h"
 #include "output/data_series.h"
 #include "run_end.h"
+#include "step_study.h"
 #include "view/picture.h"
 #include "view/track_store.h"
 
@@ -119,6 +120,9 @@ public:
     // модель контакта", `contact exact`) or the default one; a run under way keeps the law it had.
     bool exactContact() const { return exactContact_; }
     void setExactContact(bool exact) { exactContact_ = exact; }
+    // What a step study of the run since the last successful Start or Reverse starts from;
+    // nothing before its first screen update, nor after a Start or Reverse that failed.
+    std::optional<StudyStart> studyStart() const;
 
 private:
     void ContinueRun(bool ready);
@@ -137,6 +141,7 @@ private:
     StepEnd CheckedStep();
     void ScreenUpdateAndRecord();
     void WriteNumber(TextBox box, double value);
+    void NoteRunSettings(const StepOptions& options);
     void ClearPictures();
 
     ModelRecord& r_;
@@ -160,6 +165,9 @@ private:
     bool running_ = false;
     bool endRun_ = false;     // a command during the run asked to end it
     bool finishStep_ = false; // the step at which the question about Eq was answered Yes is to be counted
+    // The start of the run for a step study, and the integration steps made since it.
+    std::optional<StudyStart> study_;
+    long stepsMade_ = 0;
     bool panelAtEveryUpdate_ = true;
     bool panelBehind_ = false; // the texts of lastUpdate_ are still to be written
     ModelRecord lastUpdate_;

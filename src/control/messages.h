@@ -31,6 +31,10 @@ inline constexpr std::string_view kCannotOpenExperiment = Tr("Kvor3m", "Не у�
 // Before a command that would lose changes made to the experiment since it was opened or saved.
 inline constexpr std::string_view kAskToSave = Tr("Kvor3m", "Сохранить изменения в опыте?");
 
+// "Проверить шаг…" before a run has reached its first screen update.
+inline constexpr std::string_view kNothingToStudy =
+    Tr("Kvor3m", "Проверять нечего: начните опыт и дайте ему дойти до первого обновления экрана");
+
 inline constexpr std::string_view kTrackFull =
     Tr("Kvor3m", "Увеличьте NC0 (не хватает массива для точек траектории)");
 inline constexpr std::string_view kEqQuestion = Tr("Kvor3m", "    Потенциальная энергия системы Eq \n"
@@ -40,10 +44,11 @@ inline constexpr std::string_view kEqQuestion = Tr("Kvor3m", "    Потенци
 
 // Every message above, for whoever must see them all: the tests of a translation.
 inline constexpr std::string_view kAll[] = {
-    kEnterDataCorrectly,     kBallFromLeft,   kNotANumber, kTooLarge,
-    kBodiesOverlap,          kEquationsError, kLightSpeed, kFileWriteError,
-    kCannotOpenExperiment,   kAskToSave,      kTrackFull,  kEqQuestion,
-    kIncompatibleParameters,
+    kEnterDataCorrectly, kBallFromLeft,           kNotANumber,
+    kTooLarge,           kBodiesOverlap,          kEquationsError,
+    kLightSpeed,         kFileWriteError,         kCannotOpenExperiment,
+    kAskToSave,          kNothingToStudy,         kTrackFull,
+    kEqQuestion,         kIncompatibleParameters,
 };
 
 } // namespace kvor::messages

@@ -33,6 +33,8 @@ void Experiment::Command11_Click() {
 // active, a run begins: there is never a second run.
 void Experiment::ContinueRun(bool ready) {
     if (!ready) {
+        // The record is no longer the one the last start state led to.
+        study_.reset();
         if (running_) endRun_ = true;
         return;
     }

@@ -101,6 +101,7 @@ bool Experiment::PlainSteps() {
     stretch_ = Stretch::Equations;
     fp::clearFaults();
     scales_.ReadScales(r_, form_);
+    NoteRunSettings(options);
 
     PlainRecord s = Plain(r_);
     PlainStretches stretches;
@@ -108,11 +109,13 @@ bool Experiment::PlainSteps() {
     // with the steps.
     ImpactMeter meter = meter_;
     std::vector<Impact> ended;
+    long made = 0;
     try {
         StepEnd end;
         do {
             end = AdvanceStep(s, options, stretches);
             if (const auto impact = meter.AfterStep(s)) ended.push_back(*impact);
+            ++made;
         } while (end == StepEnd::NextStep);
         if (end != StepEnd::ScreenUpdate) return false;
     } catch (const ArithmeticFault&) {
@@ -122,6 +125,7 @@ bool Experiment::PlainSteps() {
     CommitPlain(r_, s);
     meter_ = meter;
     impacts_.insert(impacts_.end(), ended.begin(), ended.end());
+    stepsMade_ += made;
     // The trajectory picture that follows belongs to the stretch in which a step ends.
     stretch_ = stretches.current;
     return true;
@@ -132,7 +136,9 @@ StepEnd Experiment::CheckedStep() {
     const StepOptions options{form_.isChecked(Check13), form_.isChecked(Check1), runExactContact_};
     stretch_ = Stretch::Equations;
     fp::Checked([&] { scales_.ReadScales(r_, form_); });
+    NoteRunSettings(options);
     const StepEnd end = AdvanceStep(r_, options, CheckedStretches{stretch_});
+    ++stepsMade_;
     if (const auto impact = meter_.AfterStep(r_)) impacts_.push_back(*impact);
     return end;
 }
@@ -170,6 +176,8 @@ void Experiment::ScreenUpdateAndRecord() {
         panelBehind_ = true;
     }
     series_.append(r);
+    // What the panel shows now is what a step study's run at h ends at.
+    if (study_) study_->steps = stepsMade_;
     r.ContactSinceRow = 0;
     WriteDataRecord(r, form_.isChecked(Check2), settings_.decimalSeparator, settings_.dataFile);
 }

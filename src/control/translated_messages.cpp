@@ -29,6 +29,23 @@ std::string TranslatedText(std::string_view text, const Translation& translation
     }
 }
 
+std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> args,
+                   const Translation& translation) {
+    const std::string text = translation ? translation(pattern) : std::string(pattern);
+    std::string filled;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n =
+            i + 1 < text.size() && text[i] == '%' ? std::size_t(text[i + 1] - '1') : args.size();
+        if (n < args.size()) {
+            filled += args.begin()[n];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
 void TranslatedMessages::info(std::string_view text, std::string_view detail) {
     shown_.info(TranslatedText(text, translation_), TranslatedText(detail, translation_));
 }

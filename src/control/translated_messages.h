@@ -3,6 +3,7 @@
 #include "host/message_host.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,11 @@ using Translation = std::function<std::string(std::string_view)>;
 // of a box says it ("m10: масса должна быть больше 0", "шаг: не число"). Lines that are no marked text,
 // such as a file's path, stay as they are. Without a translation the text as it is.
 std::string TranslatedText(std::string_view text, const Translation& translation);
+
+// A marked `pattern` in the language of `translation`, its %1, %2, ... replaced by `args` in
+// order: a text composed of words and numbers, which is translated as one.
+std::string Filled(std::string_view pattern, std::initializer_list<std::string_view> args,
+                   const Translation& translation);
 
 // Message boxes whose texts are translated on their way to the host that shows them: the edge at
 // which the engine's messages take the user's language.

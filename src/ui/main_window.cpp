@@ -138,6 +138,7 @@ MainWindow::MainWindow(MessageHost* messages)
     savedSetup_ = setupText();
     zoom_->follow(*this);
     zoom_->follow(*energyGraph_);
+    zoom_->follow(*impacts_);
     connect(zoom_, &WindowZoom::changed, actions_, &WindowActions::showZoom);
     zoom_->setPercent(UserSettings::zoom());
     actions_->showZoom(zoom_->percent());

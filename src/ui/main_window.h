@@ -166,6 +166,7 @@ private:
     QImage pictureImage(Export what);
     void showAbout();
     void exitProgram();
+    void studyStep();
     void chooseZoom(int percent);
 
     // window_axes.cpp

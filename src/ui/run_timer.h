@@ -46,6 +46,11 @@ public:
     bool askYesNo(std::string_view text) override;
     SaveAnswer askToSave(std::string_view text) override;
 
+    // A window of the program's own that is up over the main window, as the step study's are,
+    // holds the run as a message box does, from hold until the matching release.
+    void hold();
+    void release();
+
     // How the last run ended: Stopped, or Ended with its message.
     const RunEvent& lastEnd() const { return lastEnd_; }
 
@@ -61,8 +66,6 @@ private:
     void advance();
     void afterScreenUpdate();
     void ended(const RunEvent& event);
-    void hold();
-    void release();
 
     MessageHost& boxes_;
     const ModelRecord& record_;

@@ -117,6 +117,8 @@ WindowActions::WindowActions(QWidget& picture1, QWidget& picture2, QWidget& ener
     }
     exactContact = addAction(*run, Tr("Kvor3m", "Точная модель контакта"));
     exactContact->setCheckable(true);
+    run->addSeparator();
+    studyStep = addAction(*run, Tr("Kvor3m", "Проверить шаг…"));
 
     help_ = addSubmenu(bar, Tr("Kvor3m", "&Справка"), "HelpMenu");
     about = addAction(*help_, Tr("Kvor3m", "О программе"));

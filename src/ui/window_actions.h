@@ -23,10 +23,11 @@ namespace kvor::ui {
 // the menu bar, with their mnemonics and the desktop's standard keys, and the context menus of
 // the two pictures. The window connects them to what they do; later menus ("Расчёт", "Опыты")
 // come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
-// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end and "Точная модель контакта"
-// the contact law; "Вид" holds the zoom, full screen (F11), the axes in the quantities' units and
-// "Язык", the language. Every caption is kept as its marked text and shown translated;
-// retranslate shows them all again in the language installed now.
+// Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end, "Точная модель контакта" the
+// contact law and "Проверить шаг…" studies the step of the run so far; "Вид" holds the zoom, full
+// screen (F11), the axes in the quantities' units and "Язык", the language. Every caption is kept
+// as its marked text and shown translated; retranslate shows them all again in the language
+// installed now.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
@@ -55,6 +56,7 @@ public:
     QAction* experimentDescription;
     QActionGroup* runEnds;
     QAction* exactContact; // "Расчёт" → "Точная модель контакта", a check item
+    QAction* studyStep;    // "Расчёт" → "Проверить шаг…"
     QAction* saveTrajectories;
     QAction* saveGraph;
     QAction* saveSeries;

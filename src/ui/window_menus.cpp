@@ -1,6 +1,6 @@
 // What the main window's menus and the pictures' context menus do: saving the pictures and the
-// series of values, the data file, the pace of a run, the About window and the exit; and the
-// status bar.
+// series of values, the data file, the pace of a run, the step study, the About window and the
+// exit; and the status bar.
 
 #include "canvas_widget.h"
 #include "child_object.h"
@@ -9,6 +9,7 @@
 #include "main_window.h"
 #include "output/series_csv.h"
 #include "output/text_file.h"
+#include "step_study_window.h"
 #include "user_settings.h"
 #include "view/png_file.h"
 #include "view/translated_text.h"
@@ -68,6 +69,7 @@ void MainWindow::connectActions() {
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
     connect(a.languages, &QActionGroup::triggered, this,
             [this](const QAction* action) { chooseLanguage(WindowActions::languageOf(*action)); });
+    connect(a.studyStep, &QAction::triggered, this, &MainWindow::studyStep);
     connect(a.energyGraph, &QAction::triggered, this, [this] {
         energyGraph_->showChanges();
         energyGraph_->show();
@@ -208,6 +210,15 @@ QImage MainWindow::pictureImage(Export what) {
         return energyGraph_->image();
     }
     return (what == Export::Picture1 ? *picture1_ : *picture2_).canvas().image();
+}
+
+// The study of the run so far, the panel brought up to date first, so that the table's y(h) are the
+// values it shows.
+void MainWindow::studyStep() {
+    showPictureChanges();
+    const std::optional<StudyStart> start = experiment_->studyStart();
+    if (!start) return messages_.info(messages::kNothingToStudy);
+    CreateChild<StepStudyWindow>(this, *start, experiment_->settings().decimalSeparator, runTimer_);
 }
 
 void MainWindow::copyPicture(Export what) {

@@ -1,11 +1,15 @@
 // Runs in the window: Start and Stop clicked, the program's end and commands during a run.
 
+#include "control/messages.h"
 #include "core/number_text.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTableWidget>
 
 namespace kvor::test {
 namespace {
@@ -109,6 +113,37 @@ TEST_F(WindowRun, APanelLeftForTheRepaintIsWrittenBeforeACommandWritesItsOwn) {
     clickAndRun("Command1");
     EXPECT_EQ(messages.shown, std::vector<std::string>{"Введите правильно данные"});
     EXPECT_EQ(box("Text39"), "1");
+}
+
+// "Расчёт" → "Проверить шаг…": before a run there is nothing to study; during a run the study
+// holds it, its table shows the panel's values at h, and the run goes on once the table is closed.
+TEST_F(WindowRun, AStepStudyHoldsTheRunAndTabulatesThePanelsValues) {
+    QAction* study = nullptr;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == "Проверить шаг…") study = action;
+    ASSERT_NE(study, nullptr);
+    study->trigger();
+    EXPECT_EQ(messages.shown, std::vector<std::string>{std::string(messages::kNothingToStudy)});
+    Long heldAt = -1;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (heldAt < 0 && window.record().NT >= 700) { // after the impact
+            heldAt = window.record().NT;
+            study->trigger();
+        }
+        auto* dialog = window.findChild<QDialog*>("StepStudyDialog");
+        if (!dialog) return;
+        watch.stop();
+        EXPECT_EQ(window.record().NT, heldAt);
+        EXPECT_EQ(dialog->findChild<QTableWidget*>()->item(0, 1)->text().toStdString(), box("Text31"));
+        EXPECT_NE(box("Text31"), "1");
+        dialog->reject();
+        click("Command2");
+    });
+    watch.start();
+    clickAndRun("Command1");
+    EXPECT_GT(window.record().NT, heldAt);
 }
 
 } // namespace
