@@ -9,8 +9,11 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libqt6svg6
-    # Qt's own texts (message box buttons, context menus, the file dialog) in Russian
+    # Qt's own texts (message box buttons, context menus, the file dialog) in Russian and English
     qt6-translations-l10n
+    # lupdate and lrelease for the English translation, and the CMake files that run them
+    # (qt_add_translations, in Qt6LinguistTools)
+    qt6-l10n-tools qt6-tools-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     # clang with libFuzzer and the sanitizer runtimes; llvm-14 brings the symbolizer for their reports
     clang libclang-rt-14-dev llvm-14

@@ -8,9 +8,10 @@ cd "$(dirname "$0")/.."
 export CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-2}
 
 # The compiler, CMake with Ninja, Qt's development files (with OpenGL's, which Qt's CMake files
-# look for), dpkg-buildflags and dpkg-shlibdeps, and file, with which CPack tells the programs
+# look for), Qt's translation tools with their CMake files (the English texts are built into the
+# program), dpkg-buildflags and dpkg-shlibdeps, and file, with which CPack tells the programs
 # among the staged files; none of the test tools.
-scripts/install-deps.sh g++ cmake ninja-build qt6-base-dev libgl-dev dpkg-dev file
+scripts/install-deps.sh g++ cmake ninja-build qt6-base-dev libgl-dev qt6-l10n-tools qt6-tools-dev dpkg-dev file
 
 # Debian's hardening, all of it; the optimisation stays the project's own (Release) and the
 # programs are stripped anyway, so -O2 and -g are left out.

@@ -27,15 +27,17 @@ namespace {
 // A picture without pixels: what is printed on it goes to the output, the rest is dropped.
 class TextCanvas final : public BlankCanvas {
 public:
-    TextCanvas(std::ostream& out, std::string_view name) : out_(out), name_(name) {}
+    TextCanvas(std::ostream& out, std::string_view name, const Translation& translation)
+        : out_(out), name_(name), translation_(translation) {}
 
     void print(float, float, std::string_view text) override {
-        out_ << name_ << '\t' << EscapedLine(text) << '\n' << std::flush;
+        out_ << name_ << '\t' << EscapedLine(TranslatedText(text, translation_)) << '\n' << std::flush;
     }
 
 private:
     std::ostream& out_;
     std::string_view name_;
+    const Translation& translation_;
 };
 
 // A drawn layer whose printed texts also go to the output.
@@ -63,8 +65,8 @@ private:
 // pictures that are drawn, everything goes to them as well.
 class ScriptPicture final : public Picture {
 public:
-    ScriptPicture(std::ostream& out, std::string_view name, Picture* drawn)
-        : text_(out, name), drawn_(drawn) {
+    ScriptPicture(std::ostream& out, std::string_view name, Picture* drawn, const Translation& translation)
+        : text_(out, name, translation), drawn_(drawn) {
         if (drawn_) shownBase_.emplace(drawn_->base(), text_);
     }
 
@@ -89,9 +91,9 @@ private:
 
 class BatchRunner::Surfaces {
 public:
-    Surfaces(std::ostream& out, PictureFiles* pictures)
-        : picture1(out, "picture1", pictures ? &pictures->picture(1) : nullptr),
-          picture2(out, "picture2", pictures ? &pictures->picture(2) : nullptr) {}
+    Surfaces(std::ostream& out, PictureFiles* pictures, const Translation& translation)
+        : picture1(out, "picture1", pictures ? &pictures->picture(1) : nullptr, translation),
+          picture2(out, "picture2", pictures ? &pictures->picture(2) : nullptr, translation) {}
 
     ScriptPicture picture1, picture2;
 };
@@ -102,8 +104,10 @@ public:
 
     // A script's reader sees the detail as the window's user does, on a line of its own.
     void info(std::string_view text, std::string_view detail = {}) override {
-        runner_.out_ << "message\t" << EscapedLine(text) << '\n';
-        if (!detail.empty()) runner_.out_ << "detail\t" << EscapedLine(detail) << '\n';
+        const Translation& translation = runner_.translation_;
+        runner_.out_ << "message\t" << EscapedLine(TranslatedText(text, translation)) << '\n';
+        if (!detail.empty())
+            runner_.out_ << "detail\t" << EscapedLine(TranslatedText(detail, translation)) << '\n';
         runner_.out_ << std::flush;
         if (text == messages::kFileWriteError) runner_.writeFailed_ = true;
     }
@@ -122,8 +126,9 @@ private:
 };
 
 BatchRunner::BatchRunner(std::ostream& out, ExperimentSettings settings,
-                         std::unique_ptr<PictureFiles> pictures)
-    : out_(out), pictures_(std::move(pictures)), surfaces_(std::make_unique<Surfaces>(out, pictures_.get())),
+                         std::unique_ptr<PictureFiles> pictures, Translation translation)
+    : out_(out), translation_(std::move(translation)), pictures_(std::move(pictures)),
+      surfaces_(std::make_unique<Surfaces>(out, pictures_.get(), translation_)),
       platform_(std::make_unique<Platform>(*this)) {
     experiment_ = std::make_unique<Experiment>(
         record_, track_, form_, Experiment::Surfaces{surfaces_->picture1, surfaces_->picture2},
@@ -415,7 +420,7 @@ void BatchRunner::printStepStudy() {
     while (!study.advance(1L << 20)) {
     }
     const StudyTable table =
-        StudyTableOf(study.result(), experiment_->settings().decimalSeparator, "-", false);
+        StudyTableOf(study.result(), experiment_->settings().decimalSeparator, "-", false, translation_);
     for (const auto& row : table.rows) {
         out_ << "accuracy";
         for (const std::string& cell : row) out_ << '\t' << cell;

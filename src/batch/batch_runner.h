@@ -2,6 +2,7 @@
 
 #include "batch_form.h"
 #include "control/experiment.h"
+#include "control/translated_messages.h"
 #include "core/model_record.h"
 #include "experiment_file.h"
 #include "output/text_file.h"
@@ -39,8 +40,10 @@ struct BadScriptLine {
 // lines are; the file's other lines are skipped.
 class BatchRunner final : private SetupTarget {
 public:
+    // With a `translation` the messages and the texts printed on the pictures go to `out` in its
+    // language; without, as they are written: in Russian.
     BatchRunner(std::ostream& out, ExperimentSettings settings,
-                std::unique_ptr<PictureFiles> pictures = nullptr);
+                std::unique_ptr<PictureFiles> pictures = nullptr, Translation translation = {});
     ~BatchRunner() override;
 
     // Runs the script's lines. Throws BadScriptLine at the first line that cannot be understood;
@@ -96,6 +99,7 @@ private:
     void reportWriteError(const FileWriteError& failed);
 
     std::ostream& out_;
+    Translation translation_;
     std::unique_ptr<PictureFiles> pictures_;
     ModelRecord record_;
     TrackStore track_;

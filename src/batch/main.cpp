@@ -4,6 +4,7 @@
 #include "batch_runner.h"
 #include "command_line.h"
 #include "control/data_file_place.h"
+#include "english_texts.h"
 #include "home_documents.h"
 
 #include <clocale>
@@ -52,9 +53,11 @@ int main(int argc, char** argv) {
     // The pictures are drawn only for a script that saves one.
     std::unique_ptr<kvor::PictureFiles> pictures;
     if (kvor::ScriptHasCommand(lines, kvor::ScriptCommand::Kind::Png)) pictures = kvor::MakePictureFiles();
+    kvor::Translation translation;
+    if (options.english) translation = kvor::English;
     kvor::BatchRunner runner(std::cout,
                              {localeDecimalSeparator(), kvor::DefaultDataFile(kvor::HomeDocuments{})},
-                             std::move(pictures));
+                             std::move(pictures), std::move(translation));
     try {
         runner.run(std::move(lines));
     } catch (const kvor::BadScriptLine& bad) {

@@ -35,7 +35,8 @@ struct RunEvent {
         Question,     // the question about Eq is to be asked: `text`; the answer goes to AnswerEqQuestion
         Stopped,      // the stop flag was seen at the screen update, or a command ended the run
         Ended,        // the run ended with the message `text`, and `detail` under it when not empty
-        Finished,     // the run came to its end `end` (time, separated) for the reason `detail`; no message
+        Finished,     // the run came to its end `end` (time, separated) for the reason `text`, whose
+                      // %1 is `detail`, the time of the end as given; no message
     };
     Kind kind;
     std::string_view text = {};

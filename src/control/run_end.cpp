@@ -1,5 +1,6 @@
 #include "run_end.h"
 
+#include "core/interface_text.h"
 #include "core/number_text.h"
 
 #include <cmath>
@@ -66,9 +67,9 @@ std::string RunEndWords(const RunEnd& end) {
     return words;
 }
 
-std::string RunEndReason(const RunEnd& end) {
-    if (end.kind == RunEnd::Kind::Time) return "прошло заданное время (" + end.time + " с)";
-    return "тела разлетелись";
+std::string_view RunEndReason(RunEnd::Kind kind) {
+    if (kind == RunEnd::Kind::Time) return Tr("Kvor3m", "прошло заданное время (%1 с)");
+    return Tr("Kvor3m", "тела разлетелись");
 }
 
 bool RunEndReached(const RunEnd& end, const ModelRecord& r, bool plusFm) {

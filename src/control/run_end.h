@@ -31,8 +31,9 @@ std::optional<RunEnd> ParseRunEnd(std::string_view kind, std::optional<std::stri
 // The words after "end" in a script: "capacity", "time 0.5", "separated".
 std::string RunEndWords(const RunEnd& end);
 
-// Why a run stopped at an end of its own, for the status bar: "прошло заданное время (0,5 с)".
-std::string RunEndReason(const RunEnd& end);
+// Why a run stopped at an end of its own, for the status bar: "тела разлетелись", or "прошло
+// заданное время (%1 с)", %1 standing for the time as it was given ("0,5").
+std::string_view RunEndReason(RunEnd::Kind kind);
 
 // Whether the run has come to `end` at this screen update. The capacity is never reached here:
 // the steps see it themselves. `plusFm` says whether gravity acts between the balls ("+Fm").

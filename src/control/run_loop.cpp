@@ -43,7 +43,8 @@ RunEvent Experiment::Advance() {
         return EndOfRun({RunEvent::Kind::Ended, messages::kFileWriteError, failed.detail()});
     }
     if (pendingEnd_ && RunEndReached(*pendingEnd_, r_, form_.isChecked(Check13))) {
-        RunEvent finished{RunEvent::Kind::Finished, {}, RunEndReason(*pendingEnd_), pendingEnd_->kind};
+        RunEvent finished{RunEvent::Kind::Finished, RunEndReason(pendingEnd_->kind), pendingEnd_->time,
+                          pendingEnd_->kind};
         pendingEnd_.reset();
         return EndOfRun(std::move(finished));
     }

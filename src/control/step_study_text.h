@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/interface_text.h"
 #include "step_study.h"
+#include "translated_messages.h"
 
 #include <array>
 #include <string>
@@ -19,11 +21,13 @@ struct StudyTable {
     std::vector<std::string> notes; // what was run, what changed during the run, why not, the step
 };
 
+// The notes in the language of `translation`, in Russian without one.
 StudyTable StudyTableOf(const StudyResult& result, char decimalSeparator, std::string_view unmeasurable,
-                        bool captions);
+                        bool captions, const Translation& translation = {});
 
-// The column heads of the window's table.
-inline constexpr std::array<std::string_view, 6> kStudyColumns{"Величина", "y(h)",      "y(h/2)",
-                                                               "y(h/4)",   "Порядок p", "Ошибка y(h)"};
+// The column heads of the window's table, marked.
+inline constexpr std::array<std::string_view, 6> kStudyColumns{
+    Tr("Kvor3m", "Величина"),   "y(h)", "y(h/2)", "y(h/4)", Tr("Kvor3m", "Порядок p"),
+    Tr("Kvor3m", "Ошибка y(h)")};
 
 } // namespace kvor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/interface_text.h"
 #include "core/model_record.h"
 #include "form.h"
 
@@ -73,7 +74,9 @@ struct BoxRow {
     RecordField shows = nullptr;  // what the panel or Start writes into it
     std::string_view series = {}; // its column of the series of values, if any
     std::optional<Alternative> alternative = std::nullopt;
-    std::array<std::string_view, 2> names = {}; // a batch script's names for it, besides TextN
+    // A batch script's names for it, besides TextN; the first names the box in a refusal too, and
+    // is marked with Tr where it is a word.
+    std::array<std::string_view, 2> names = {};
     // For inputs: the rule a value must keep, said as the refusal says it, the variant that uses
     // the box, and what the box holds, for its tooltip.
     Rule rule = Rule::None;
@@ -99,36 +102,36 @@ constexpr unsigned kIn = kInputBox;
 // series column, alternative, batch names.
 // clang-format off
 inline constexpr std::array<BoxRow, kTextBoxCount> kBoxes{{
-    {Text1, kIn, "m10", "кг", Reading::Scaled, &R::m10, nullptr, Text21, {}, {}, {}, {}, {}, {"m10"}, Rule::Positive, "масса должна быть больше 0", Uses::Both, "Масса покоя тела 1"},
-    {Text2, kIn, "q1", "к", Reading::Scaled, &R::q1, nullptr, Text22, {}, {}, {}, {}, {}, {"q1"}, {}, {}, Uses::BallBall, "Заряд тела 1"},
-    {Text3, kIn, "D1", "м", Reading::Scaled, &R::D1, nullptr, Text23, {}, {}, {}, {}, {}, {"D1"}, Rule::Positive, "диаметр должен быть больше 0", Uses::Both, "Диаметр шара 1"},
-    {Text4, kIn, "C1", "н/м", Reading::Scaled, &R::C1, nullptr, Text24, {}, {}, {}, {}, {}, {"C1"}, Rule::Positive, "жёсткость должна быть больше 0", Uses::Both, "Жёсткость материала тела 1"},
-    {Text5, kIn, "Kj1", "н*с/м", Reading::Scaled, &R::Kj1, nullptr, Text25, {}, {}, {}, {}, {}, {"Kj1"}, Rule::NotNegative, "вязкое трение не может быть меньше 0", Uses::Both, "Вязкое трение в материале тела 1"},
-    {Text6, kIn, "Ks", "", Reading::Plain, &R::Ks, nullptr, {}, {}, {}, {}, {}, {}, {"Ks"}, Rule::NotNegative, "сухое трение не может быть меньше 0", Uses::BallBall, "Коэффициент сухого трения между поверхностями тел"},
-    {Text7, kIn, "VX1", "м/с", Reading::Scaled, &R::VX1, nullptr, Text27, {}, {}, {}, {}, {}, {"VX1"}, {}, {}, Uses::Both, "Скорость тела 1 вдоль оси X"},
-    {Text8, kIn, "VY1", "м/с", Reading::Scaled, &R::VY1, nullptr, Text28, {}, {}, {}, {}, {}, {"VY1"}, {}, {}, Uses::Both, "Скорость тела 1 вдоль оси Y"},
-    {Text9, kIn, "X1", "м", Reading::Scaled, &R::X1, nullptr, Text66, {}, {}, {}, {}, {}, {"X1"}, {}, {}, Uses::Both, "Координата X центра тела 1"},
-    {Text10, kIn, "Y1", "м", Reading::Scaled, &R::Y1, nullptr, Text67, {}, {}, {}, {}, {}, {"Y1"}, {}, {}, Uses::Both, "Координата Y центра тела 1"},
-    {Text11, kIn, "m20", "кг", Reading::Scaled, &R::m20, nullptr, Text21, {}, {}, {}, {}, {}, {"m20"}, Rule::Positive, "масса должна быть больше 0", Uses::Both, "Масса покоя тела 2"},
-    {Text12, kIn, "q2", "к", Reading::Scaled, &R::q2, nullptr, Text22, {}, {}, {}, {}, {}, {"q2"}, {}, {}, Uses::BallBall, "Заряд тела 2"},
-    {Text13, kIn, "D2", "м", Reading::Scaled, &R::D2, nullptr, Text23, {}, {}, {}, {}, {}, {"D2"}, Rule::Positive, "диаметр должен быть больше 0", Uses::Both, "Диаметр шара 2, толщина стержня"},
-    {Text14, kIn, "C2", "н/м", Reading::Scaled, &R::C2, nullptr, Text24, {}, {}, {}, {}, {}, {"C2"}, Rule::Positive, "жёсткость должна быть больше 0", Uses::BallBall, "Жёсткость материала тела 2"},
-    {Text15, kIn, "Kj2", "н*с/м", Reading::Scaled, &R::Kj2, nullptr, Text25, {}, {}, {}, {}, {}, {"Kj2"}, Rule::NotNegative, "вязкое трение не может быть меньше 0", Uses::BallBall, "Вязкое трение в материале тела 2"},
-    {Text16, kIn, "Длинна стержня, м", "м", Reading::Plain, &R::L2, nullptr, {}, {}, {}, {}, {}, {}, {"L2"}, Rule::Positive, "длина стержня должна быть больше 0", Uses::BallRod, "Длина стержня"},
-    {Text17, kIn, "VX2", "м/с", Reading::Scaled, &R::VX2, nullptr, Text27, {}, {}, {}, {}, {}, {"VX2"}, {}, {}, Uses::Both, "Скорость тела 2 вдоль оси X"},
-    {Text18, kIn, "VY2", "м/с", Reading::Scaled, &R::VY2, nullptr, Text28, {}, {}, {}, {}, {}, {"VY2"}, {}, {}, Uses::Both, "Скорость тела 2 вдоль оси Y"},
-    {Text19, kIn, "X2", "м", Reading::Scaled, &R::X2, nullptr, Text66, {}, {}, {}, {}, {}, {"X2"}, {}, {}, Uses::Both, "Координата X центра тела 2"},
-    {Text20, kIn, "Y2", "м", Reading::Scaled, &R::Y2, nullptr, Text67, {}, {}, {}, {}, {}, {"Y2"}, {}, {}, Uses::Both, "Координата Y центра тела 2"},
-    {Text21, kIn | kExponentBox, "* 10 ^", "кг", Reading::Exponent, nullptr, &R::ExpM, {}, {}, {}, {}, {}, {}, {"10^m"}, {}, {}, Uses::Both, "Десятичный порядок масс обоих тел"},
-    {Text22, kIn | kExponentBox, "* 10 ^", "к", Reading::Exponent, nullptr, &R::ExpQ, {}, {}, {}, {}, {}, {}, {"10^q"}, {}, {}, Uses::BallBall, "Десятичный порядок зарядов обоих тел"},
-    {Text23, kIn | kExponentBox, "* 10 ^", "м", Reading::Exponent, nullptr, &R::ExpD, {}, {}, {}, {}, {}, {}, {"10^D"}, {}, {}, Uses::Both, "Десятичный порядок диаметров"},
-    {Text24, kIn | kExponentBox, "* 10 ^", "н/м", Reading::Exponent, nullptr, &R::ExpC, {}, {}, {}, {}, {}, {}, {"10^C"}, {}, {}, Uses::Both, "Десятичный порядок жёсткостей"},
-    {Text25, kIn | kExponentBox, "* 10 ^", "н*с/м", Reading::Exponent, nullptr, &R::ExpKj, {}, {}, {}, {}, {}, {}, {"10^Kj"}, {}, {}, Uses::Both, "Десятичный порядок вязкого трения"},
-    {Text26, kIn | kScaleBox, "MF, н/см", "н/см", Reading::Plain, &R::MF, nullptr, {}, {}, {}, {}, {}, {}, {"MF"}, Rule::Positive, "масштаб должен быть больше 0", Uses::Both, "Масштаб сил на графике"},
-    {Text27, kIn | kExponentBox, "* 10 ^", "м/с", Reading::Exponent, nullptr, &R::ExpVX, {}, {}, {}, {}, {}, {}, {"10^VX"}, {}, {}, Uses::Both, "Десятичный порядок скоростей вдоль оси X"},
-    {Text28, kIn | kExponentBox, "* 10 ^", "м/с", Reading::Exponent, nullptr, &R::ExpVY, {}, {}, {}, {}, {}, {}, {"10^VY"}, {}, {}, Uses::Both, "Десятичный порядок скоростей вдоль оси Y"},
-    {Text29, kIn | kScaleBox, "Mx, м/см", "м/см", Reading::Plain, &R::Mx, nullptr, {}, {}, {}, {}, {}, {}, {"Mx"}, Rule::Positive, "масштаб должен быть больше 0", Uses::Both, "Масштаб координат на рисунке траекторий"},
-    {Text30, kIn | kScaleBox, "Mv, (м/с)/см", "(м/с)/см", Reading::Plain, &R::Mv, nullptr, {}, {}, {}, {}, {}, {}, {"Mv"}, Rule::Positive, "масштаб должен быть больше 0", Uses::Both, "Масштаб скоростей на рисунках"},
+    {Text1, kIn, "m10", Tr("Kvor3m", "кг"), Reading::Scaled, &R::m10, nullptr, Text21, {}, {}, {}, {}, {}, {"m10"}, Rule::Positive, Tr("Kvor3m", "масса должна быть больше 0"), Uses::Both, Tr("Kvor3m", "Масса покоя тела 1")},
+    {Text2, kIn, "q1", Tr("Kvor3m", "к"), Reading::Scaled, &R::q1, nullptr, Text22, {}, {}, {}, {}, {}, {"q1"}, {}, {}, Uses::BallBall, Tr("Kvor3m", "Заряд тела 1")},
+    {Text3, kIn, "D1", Tr("Kvor3m", "м"), Reading::Scaled, &R::D1, nullptr, Text23, {}, {}, {}, {}, {}, {"D1"}, Rule::Positive, Tr("Kvor3m", "диаметр должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Диаметр шара 1")},
+    {Text4, kIn, "C1", Tr("Kvor3m", "н/м"), Reading::Scaled, &R::C1, nullptr, Text24, {}, {}, {}, {}, {}, {"C1"}, Rule::Positive, Tr("Kvor3m", "жёсткость должна быть больше 0"), Uses::Both, Tr("Kvor3m", "Жёсткость материала тела 1")},
+    {Text5, kIn, "Kj1", Tr("Kvor3m", "н*с/м"), Reading::Scaled, &R::Kj1, nullptr, Text25, {}, {}, {}, {}, {}, {"Kj1"}, Rule::NotNegative, Tr("Kvor3m", "вязкое трение не может быть меньше 0"), Uses::Both, Tr("Kvor3m", "Вязкое трение в материале тела 1")},
+    {Text6, kIn, "Ks", "", Reading::Plain, &R::Ks, nullptr, {}, {}, {}, {}, {}, {}, {"Ks"}, Rule::NotNegative, Tr("Kvor3m", "сухое трение не может быть меньше 0"), Uses::BallBall, Tr("Kvor3m", "Коэффициент сухого трения между поверхностями тел")},
+    {Text7, kIn, "VX1", Tr("Kvor3m", "м/с"), Reading::Scaled, &R::VX1, nullptr, Text27, {}, {}, {}, {}, {}, {"VX1"}, {}, {}, Uses::Both, Tr("Kvor3m", "Скорость тела 1 вдоль оси X")},
+    {Text8, kIn, "VY1", Tr("Kvor3m", "м/с"), Reading::Scaled, &R::VY1, nullptr, Text28, {}, {}, {}, {}, {}, {"VY1"}, {}, {}, Uses::Both, Tr("Kvor3m", "Скорость тела 1 вдоль оси Y")},
+    {Text9, kIn, "X1", Tr("Kvor3m", "м"), Reading::Scaled, &R::X1, nullptr, Text66, {}, {}, {}, {}, {}, {"X1"}, {}, {}, Uses::Both, Tr("Kvor3m", "Координата X центра тела 1")},
+    {Text10, kIn, "Y1", Tr("Kvor3m", "м"), Reading::Scaled, &R::Y1, nullptr, Text67, {}, {}, {}, {}, {}, {"Y1"}, {}, {}, Uses::Both, Tr("Kvor3m", "Координата Y центра тела 1")},
+    {Text11, kIn, "m20", Tr("Kvor3m", "кг"), Reading::Scaled, &R::m20, nullptr, Text21, {}, {}, {}, {}, {}, {"m20"}, Rule::Positive, Tr("Kvor3m", "масса должна быть больше 0"), Uses::Both, Tr("Kvor3m", "Масса покоя тела 2")},
+    {Text12, kIn, "q2", Tr("Kvor3m", "к"), Reading::Scaled, &R::q2, nullptr, Text22, {}, {}, {}, {}, {}, {"q2"}, {}, {}, Uses::BallBall, Tr("Kvor3m", "Заряд тела 2")},
+    {Text13, kIn, "D2", Tr("Kvor3m", "м"), Reading::Scaled, &R::D2, nullptr, Text23, {}, {}, {}, {}, {}, {"D2"}, Rule::Positive, Tr("Kvor3m", "диаметр должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Диаметр шара 2, толщина стержня")},
+    {Text14, kIn, "C2", Tr("Kvor3m", "н/м"), Reading::Scaled, &R::C2, nullptr, Text24, {}, {}, {}, {}, {}, {"C2"}, Rule::Positive, Tr("Kvor3m", "жёсткость должна быть больше 0"), Uses::BallBall, Tr("Kvor3m", "Жёсткость материала тела 2")},
+    {Text15, kIn, "Kj2", Tr("Kvor3m", "н*с/м"), Reading::Scaled, &R::Kj2, nullptr, Text25, {}, {}, {}, {}, {}, {"Kj2"}, Rule::NotNegative, Tr("Kvor3m", "вязкое трение не может быть меньше 0"), Uses::BallBall, Tr("Kvor3m", "Вязкое трение в материале тела 2")},
+    {Text16, kIn, "Длинна стержня, м", Tr("Kvor3m", "м"), Reading::Plain, &R::L2, nullptr, {}, {}, {}, {}, {}, {}, {"L2"}, Rule::Positive, Tr("Kvor3m", "длина стержня должна быть больше 0"), Uses::BallRod, Tr("Kvor3m", "Длина стержня")},
+    {Text17, kIn, "VX2", Tr("Kvor3m", "м/с"), Reading::Scaled, &R::VX2, nullptr, Text27, {}, {}, {}, {}, {}, {"VX2"}, {}, {}, Uses::Both, Tr("Kvor3m", "Скорость тела 2 вдоль оси X")},
+    {Text18, kIn, "VY2", Tr("Kvor3m", "м/с"), Reading::Scaled, &R::VY2, nullptr, Text28, {}, {}, {}, {}, {}, {"VY2"}, {}, {}, Uses::Both, Tr("Kvor3m", "Скорость тела 2 вдоль оси Y")},
+    {Text19, kIn, "X2", Tr("Kvor3m", "м"), Reading::Scaled, &R::X2, nullptr, Text66, {}, {}, {}, {}, {}, {"X2"}, {}, {}, Uses::Both, Tr("Kvor3m", "Координата X центра тела 2")},
+    {Text20, kIn, "Y2", Tr("Kvor3m", "м"), Reading::Scaled, &R::Y2, nullptr, Text67, {}, {}, {}, {}, {}, {"Y2"}, {}, {}, Uses::Both, Tr("Kvor3m", "Координата Y центра тела 2")},
+    {Text21, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "кг"), Reading::Exponent, nullptr, &R::ExpM, {}, {}, {}, {}, {}, {}, {"10^m"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок масс обоих тел")},
+    {Text22, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "к"), Reading::Exponent, nullptr, &R::ExpQ, {}, {}, {}, {}, {}, {}, {"10^q"}, {}, {}, Uses::BallBall, Tr("Kvor3m", "Десятичный порядок зарядов обоих тел")},
+    {Text23, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "м"), Reading::Exponent, nullptr, &R::ExpD, {}, {}, {}, {}, {}, {}, {"10^D"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок диаметров")},
+    {Text24, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "н/м"), Reading::Exponent, nullptr, &R::ExpC, {}, {}, {}, {}, {}, {}, {"10^C"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок жёсткостей")},
+    {Text25, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "н*с/м"), Reading::Exponent, nullptr, &R::ExpKj, {}, {}, {}, {}, {}, {}, {"10^Kj"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок вязкого трения")},
+    {Text26, kIn | kScaleBox, "MF, н/см", Tr("Kvor3m", "н/см"), Reading::Plain, &R::MF, nullptr, {}, {}, {}, {}, {}, {}, {"MF"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб сил на графике")},
+    {Text27, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "м/с"), Reading::Exponent, nullptr, &R::ExpVX, {}, {}, {}, {}, {}, {}, {"10^VX"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок скоростей вдоль оси X")},
+    {Text28, kIn | kExponentBox, "* 10 ^", Tr("Kvor3m", "м/с"), Reading::Exponent, nullptr, &R::ExpVY, {}, {}, {}, {}, {}, {}, {"10^VY"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок скоростей вдоль оси Y")},
+    {Text29, kIn | kScaleBox, "Mx, м/см", Tr("Kvor3m", "м/см"), Reading::Plain, &R::Mx, nullptr, {}, {}, {}, {}, {}, {}, {"Mx"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб координат на рисунке траекторий")},
+    {Text30, kIn | kScaleBox, "Mv, (м/с)/см", Tr("Kvor3m", "(м/с)/см"), Reading::Plain, &R::Mv, nullptr, {}, {}, {}, {}, {}, {}, {"Mv"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб скоростей на рисунках")},
     {Text31, kPanelBox, "VX1", "", {}, {}, {}, {}, {}, Shown::Field, &R::VX1, "VX1_m_s"},
     {Text32, kPanelBox, "VX2", "", {}, {}, {}, {}, {}, Shown::Field, &R::VX2, "VX2_m_s"},
     {Text33, kPanelBox, "VY1", "", {}, {}, {}, {}, {}, Shown::Field, &R::VY1, "VY1_m_s"},
@@ -153,39 +156,39 @@ inline constexpr std::array<BoxRow, kTextBoxCount> kBoxes{{
     {Text48, kPanelBox, "Ej", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ej, "Ej_J", {}, {"Ej"}},
     {Text49, kPanelBox, "Em", "", {}, {}, {}, {}, {}, Shown::Field, &R::Em, "Em_J", {}, {"Em"}},
     {Text50, kPanelBox, "Eq", "", {}, {}, {}, {}, {}, Shown::Field, &R::Eq, "Eq_J", {}, {"Eq"}},
-    {Text51, kIn | kScaleBox, "Mt, с/см", "с/см", Reading::Plain, &R::Mt, nullptr, {}, {}, {}, {}, {}, {}, {"Mt"}, Rule::Positive, "масштаб должен быть больше 0", Uses::Both, "Масштаб времени на графике"},
+    {Text51, kIn | kScaleBox, "Mt, с/см", Tr("Kvor3m", "с/см"), Reading::Plain, &R::Mt, nullptr, {}, {}, {}, {}, {}, {}, {"Mt"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб времени на графике")},
     {Text52, kStartBox, "KD0", "", {}, {}, {}, {}, {}, Shown::Field, &R::KD0, "KD0_kg_m_s", {}, {"KD0"}},
     {Text53, kPanelBox, "KD", "", {}, {}, {}, {}, {}, Shown::Field, &R::KD, "KD_kg_m_s", {}, {"KD"}},
-    {Text54, kIn, "шаг, с", "с", Reading::Plain, &R::h, nullptr, {}, {}, {}, {}, {}, {}, {"шаг", "h"}, Rule::Positive, "шаг должен быть больше 0", Uses::Both, "Шаг интегрирования"},
-    {Text55, kIn, "NC0", "", Reading::Count, nullptr, &R::NC0, {}, {}, {}, {}, {}, {}, {"NC0"}, {}, {}, Uses::Both, "Число шагов между обновлениями экрана; меньше 1 считается за 1"},
+    {Text54, kIn, "шаг, с", Tr("Kvor3m", "с"), Reading::Plain, &R::h, nullptr, {}, {}, {}, {}, {}, {}, {Tr("Kvor3m", "шаг"), "h"}, Rule::Positive, Tr("Kvor3m", "шаг должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Шаг интегрирования")},
+    {Text55, kIn, "NC0", "", Reading::Count, nullptr, &R::NC0, {}, {}, {}, {}, {}, {}, {"NC0"}, {}, {}, Uses::Both, Tr("Kvor3m", "Число шагов между обновлениями экрана; меньше 1 считается за 1")},
     {Text56, kPanelBox, "Время реал", "", {}, {}, {}, {}, {}, Shown::SecondsSinceStart},
-    {Text57, kIn, "NCOfile", "", Reading::Count, nullptr, &R::NC0file, {}, {}, {}, {}, {}, {}, {"NCOfile", "NC0file"}, {}, {}, Uses::Both, "Число шагов между записями в файл; меньше 1 считается за 1"},
+    {Text57, kIn, "NCOfile", "", Reading::Count, nullptr, &R::NC0file, {}, {}, {}, {}, {}, {}, {"NCOfile", "NC0file"}, {}, {}, Uses::Both, Tr("Kvor3m", "Число шагов между записями в файл; меньше 1 считается за 1")},
     {Text58, kPanelBox, "E - E0 + Em + Eq + Ej + Es", "", {}, {}, {}, {}, {}, Shown::Balance, nullptr, "balance_J"},
     {Text59, kPanelBox | kStartBox, "Угол1, град", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ugol1, "Ugol1_deg"},
     {Text60, kPanelBox, "T, с", "", {}, {}, {}, {}, {}, Shown::Field, &R::Ts, "T_s"},
-    {Text61, kIn | kScaleBox | kPanelBox, "MFq, н/см", "н/см", Reading::Plain, &R::MFq, nullptr, {}, {}, Shown::Field, &R::MFq, {}, {}, {"MFq"}, Rule::Positive, "масштаб должен быть больше 0", Uses::Both, "Масштаб электростатической силы на графике"},
+    {Text61, kIn | kScaleBox | kPanelBox, "MFq, н/см", Tr("Kvor3m", "н/см"), Reading::Plain, &R::MFq, nullptr, {}, {}, Shown::Field, &R::MFq, {}, {}, {"MFq"}, Rule::Positive, Tr("Kvor3m", "масштаб должен быть больше 0"), Uses::Both, Tr("Kvor3m", "Масштаб электростатической силы на графике")},
     {Text62, kStartBox, "E0", "", {}, {}, {}, {}, {}, Shown::Field, &R::E0, "E0_J", {}, {"E0"}},
     {Text63, kPanelBox, "E", "", {}, {}, {}, {}, {}, Shown::Field, &R::E, "E_J", {}, {"E"}},
-    {Text64, kIn | kPanelBox | kStartBox, "Угол2, град", "", Reading::Degrees, &R::phi2, nullptr, {}, Check11, Shown::Field, &R::Ugol2, "Ugol2_deg", {}, {"Угол2"}, {}, {}, Uses::Both, "Угол поворота стержня в начале опыта, когда флажок рядом отмечен; иначе угол скорости тела 2"},
+    {Text64, kIn | kPanelBox | kStartBox, "Угол2, град", "", Reading::Degrees, &R::phi2, nullptr, {}, Check11, Shown::Field, &R::Ugol2, "Ugol2_deg", {}, {Tr("Kvor3m", "Угол2")}, {}, {}, Uses::Both, Tr("Kvor3m", "Угол поворота стержня в начале опыта, когда флажок рядом отмечен; иначе угол скорости тела 2")},
     {Text65, kPanelBox | kStartBox, "Угол m1m2, град", "", {}, {}, {}, {}, {}, Shown::Field, &R::AlfaDeg, "Alfa_deg"},
-    {Text66, kIn | kExponentBox, "* 10^", "м", Reading::Exponent, nullptr, &R::ExpX, {}, {}, {}, {}, {}, {}, {"10^X"}, {}, {}, Uses::Both, "Десятичный порядок координат X"},
-    {Text67, kIn | kExponentBox, "* 10^", "м", Reading::Exponent, nullptr, &R::ExpY, {}, {}, {}, {}, {}, {}, {"10^Y"}, {}, {}, Uses::Both, "Десятичный порядок координат Y"},
+    {Text66, kIn | kExponentBox, "* 10^", Tr("Kvor3m", "м"), Reading::Exponent, nullptr, &R::ExpX, {}, {}, {}, {}, {}, {}, {"10^X"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок координат X")},
+    {Text67, kIn | kExponentBox, "* 10^", Tr("Kvor3m", "м"), Reading::Exponent, nullptr, &R::ExpY, {}, {}, {}, {}, {}, {}, {"10^Y"}, {}, {}, Uses::Both, Tr("Kvor3m", "Десятичный порядок координат Y")},
 }};
 
 inline constexpr std::array<CheckRow, kCheckBoxCount> kChecks{{
-    {Check1, "Лоренц", {"Лоренц"}, Uses::Both, "Массы растут со скоростью по формуле теории относительности"},
-    {Check2, "Запись", {"Запись"}, Uses::Both, "Записывать состояние в файл записи"},
-    {Check3, "", {"VX1"}, Uses::Both, "Кривая VX1 на графике"},
-    {Check4, "", {"VX2"}, Uses::Both, "Кривая VX2 на графике"},
-    {Check5, "", {"VY1"}, Uses::Both, "Кривая VY1 на графике"},
-    {Check6, "", {"VY2"}, Uses::Both, "Кривая VY2 на графике"},
-    {Check7, "", {"w1"}, Uses::Both, "Кривая w1 на графике"},
-    {Check8, "", {"w2"}, Uses::Both, "Кривая w2 на графике"},
-    {Check9, "m1,m2", {"m1,m2"}, Uses::Both, "Показывать массы m1, m2 вместо координат X1, X2"},
-    {Check10, "FX,FY", {"FX,FY"}, Uses::Both, "Показывать проекции силы FX, FY вместо скоростей V1, V2"},
-    {Check11, "", {"Угол2"}, Uses::BallRod, "Повернуть стержень в начале опыта на угол, набранный рядом"},
-    {Check12, "исходные данные", {"исходные данные"}, Uses::Both, "Загружать пример при выборе варианта"},
-    {Check13, "+Fm", {"+Fm"}, Uses::BallBall, "Учитывать притяжение тел (сила Fm)"},
+    {Check1, "Лоренц", {"Лоренц"}, Uses::Both, Tr("Kvor3m", "Массы растут со скоростью по формуле теории относительности")},
+    {Check2, "Запись", {"Запись"}, Uses::Both, Tr("Kvor3m", "Записывать состояние в файл записи")},
+    {Check3, "", {"VX1"}, Uses::Both, Tr("Kvor3m", "Кривая VX1 на графике")},
+    {Check4, "", {"VX2"}, Uses::Both, Tr("Kvor3m", "Кривая VX2 на графике")},
+    {Check5, "", {"VY1"}, Uses::Both, Tr("Kvor3m", "Кривая VY1 на графике")},
+    {Check6, "", {"VY2"}, Uses::Both, Tr("Kvor3m", "Кривая VY2 на графике")},
+    {Check7, "", {"w1"}, Uses::Both, Tr("Kvor3m", "Кривая w1 на графике")},
+    {Check8, "", {"w2"}, Uses::Both, Tr("Kvor3m", "Кривая w2 на графике")},
+    {Check9, "m1,m2", {"m1,m2"}, Uses::Both, Tr("Kvor3m", "Показывать массы m1, m2 вместо координат X1, X2")},
+    {Check10, "FX,FY", {"FX,FY"}, Uses::Both, Tr("Kvor3m", "Показывать проекции силы FX, FY вместо скоростей V1, V2")},
+    {Check11, "", {"Угол2"}, Uses::BallRod, Tr("Kvor3m", "Повернуть стержень в начале опыта на угол, набранный рядом")},
+    {Check12, "исходные данные", {"исходные данные"}, Uses::Both, Tr("Kvor3m", "Загружать пример при выборе варианта")},
+    {Check13, "+Fm", {"+Fm"}, Uses::BallBall, Tr("Kvor3m", "Учитывать притяжение тел (сила Fm)")},
 }};
 
 // The order in which Start reads its inputs, each value stored before the next box is read: it

@@ -5,7 +5,9 @@
 #include "help_text.h"
 #include "layout_table.h"
 #include "pixel_geometry.h"
+#include "view/translated_text.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -37,7 +39,6 @@ AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nul
             control = help_;
         } else if (row.kind == Kind::Button) {
             auto* close = CreateChild<QPushButton>(this);
-            close->setText(QString::fromUtf8(row.caption));
             close->setFixedSize(PixelRect(row).size());
             connect(close, &QPushButton::clicked, this, &QWidget::close);
             grid->addWidget(close, 2, 1, Qt::AlignRight | Qt::AlignTop);
@@ -45,7 +46,6 @@ AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nul
         } else {
             auto* label = CreateChild<QLabel>(this);
             const bool title = row.name == "Label2";
-            label->setText(QString::fromUtf8(title ? kAboutTitleLine : kAboutPurposeLine));
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setContentsMargins(PixelRect(row).left(), 0, 0, 0);
@@ -55,15 +55,29 @@ AboutWindow::AboutWindow(QWidget* owner) : QWidget(owner, Qt::Window), help_(nul
         control->setObjectName(QString::fromUtf8(row.name));
     }
     resize(kAboutWidthTwips / kTwipsPerPixel, kAboutHeightTwips / kTwipsPerPixel);
-
-    // The box shows the text from its beginning; its line breaks are CR LF pairs.
-    help_->setPlainText(
-        QString::fromStdString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    retranslate();
 
     // A fixed place on the screen rather than one chosen by the system.
     QPoint origin;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) origin = screen->geometry().topLeft();
     move(origin + QPoint(kAboutLeftTwips / kTwipsPerPixel, kAboutTopTwips / kTwipsPerPixel));
+}
+
+void AboutWindow::retranslate() {
+    for (const ControlRow& row : AboutWindowControls()) {
+        QWidget* const control = findChild<QWidget*>(QString::fromUtf8(row.name), Qt::FindDirectChildrenOnly);
+        if (auto* close = qobject_cast<QPushButton*>(control)) close->setText(Translated(row.caption));
+        if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(Translated(row.name == "Label2" ? kAboutTitleLine : kAboutPurposeLine));
+    }
+    // The box shows the text from its beginning; its line breaks are CR LF pairs.
+    help_->setPlainText(
+        QString::fromStdString(HelpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void AboutWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 } // namespace kvor::ui

@@ -2,13 +2,13 @@
 
 #include "build_info.h"
 #include "child_object.h"
+#include "language.h"
+#include "user_settings.h"
 #include "window_zoom.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QTranslator>
 
 #include <cmath>
 
@@ -64,21 +64,13 @@ public:
     }
 };
 
-// Qt's own texts (Yes and No, the context menu of a text box, the file dialog) in Russian, as the
-// rest of the program, whatever the language of the system.
-void loadQtTranslations(QApplication& app) {
-    auto* translator = CreateChild<QTranslator>(&app);
-    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-}
-
 } // namespace
 
 void ConfigureApplication(QApplication& app) {
     // The proxy style belongs to the application from here on.
     app.setStyle(new WindowStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     app.setFont(CaptionFont());
-    loadQtTranslations(app);
+    SetLanguage(UserSettings::language());
 }
 
 } // namespace kvor::ui

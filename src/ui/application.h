@@ -12,8 +12,9 @@ void IdentifyApplication();
 
 // The look in which the window's captions were fitted to the sizes of its controls: the Fusion
 // style with check and option indicators small enough for the window's 13-pixel check boxes,
-// and a condensed sans-serif face that has Cyrillic, at sizes in pixels. Qt's own texts (message
-// box buttons, context menus, the file dialog) are Russian whatever the system's language.
+// and a condensed sans-serif face that has Cyrillic, at sizes in pixels. The language is the one
+// of the last choice in the settings, Russian before any, whatever the system's language; Qt's
+// own texts (message box buttons, context menus, the file dialog) follow it.
 void ConfigureApplication(QApplication& app);
 
 // Captions of labels, buttons, check boxes and frames.

@@ -1,5 +1,6 @@
 #include "canvas_widget.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -35,6 +36,13 @@ void CanvasWidget::showChanges() {
     if (changed.isEmpty()) return;
     const QRectF zoomed(QPointF(changed.topLeft()) * zoom_, QSizeF(changed.size()) * zoom_);
     update(zoomed.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
+}
+
+void CanvasWidget::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    image_->redraw();
+    showChanges();
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {

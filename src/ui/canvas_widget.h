@@ -32,6 +32,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A change of language draws the picture again from its layers, with its texts translated.
+    void changeEvent(QEvent* event) override;
 
 private:
     RecordedPicture picture_;

@@ -1,5 +1,7 @@
 #include "command_line.h"
 
+#include "core/interface_text.h"
+#include "view/translated_text.h"
 #include "window_zoom.h"
 
 #include <QCommandLineParser>
@@ -22,30 +24,37 @@ void write(std::FILE* stream, const QString& text) {
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня."));
+    parser.setApplicationDescription(Translated(
+        Tr("Kvor3m", "Учебная модель удара двух тел на плоскости: двух шаров или шара и стержня.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QString fileName = Translated(Tr("Kvor3m", "файл"));
     const QCommandLineOption data(QStringLiteral("data"),
-                                  QStringLiteral("Дописывать записи в этом запуске в файл <файл> "
-                                                 "(выбор в окне не меняется)."),
-                                  QStringLiteral("файл"));
+                                  Translated(Tr("Kvor3m", "Дописывать записи в этом запуске в файл <файл> "
+                                                          "(выбор в окне не меняется).")),
+                                  fileName);
     parser.addOption(data);
-    const QCommandLineOption pace(QStringLiteral("pace"),
-                                  QStringLiteral("Темп показа в этом запуске (выбор в окне не меняется)."),
-                                  QStringLiteral("slow|normal|fast|max"));
+    const QCommandLineOption pace(
+        QStringLiteral("pace"),
+        Translated(Tr("Kvor3m", "Темп показа в этом запуске (выбор в окне не меняется).")),
+        QStringLiteral("slow|normal|fast|max"));
     parser.addOption(pace);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        Translated(Tr("Kvor3m", "Язык окна в этом запуске (выбор в окне не меняется).")),
+        QStringLiteral("en|ru"));
+    parser.addOption(language);
     const QCommandLineOption lesson(QStringLiteral("lesson"),
-                                    QStringLiteral("Открыть опыт номер <N> из меню «Опыты»."),
+                                    Translated(Tr("Kvor3m", "Открыть опыт номер <N> из меню «Опыты».")),
                                     QStringLiteral("N"));
     parser.addOption(lesson);
-    const QCommandLineOption zoom(QStringLiteral("zoom"),
-                                  QStringLiteral("Масштаб окон в этом запуске, в процентах (выбор в окне не "
-                                                 "меняется)."),
-                                  QStringLiteral("100|125|150|200|250"));
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        Translated(Tr("Kvor3m", "Масштаб окон в этом запуске, в процентах (выбор в окне не меняется).")),
+        QStringLiteral("100|125|150|200|250"));
     parser.addOption(zoom);
-    parser.addPositionalArgument(QStringLiteral("файл"), QStringLiteral("Открыть опыт из файла (.kvs)."),
-                                 QStringLiteral("[файл]"));
+    parser.addPositionalArgument(fileName, Translated(Tr("Kvor3m", "Открыть опыт из файла (.kvs).")),
+                                 QLatin1Char('[') + fileName + QLatin1Char(']'));
 
     CommandLine options;
     const bool parsed = parser.parse(arguments);
@@ -55,13 +64,16 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parsed)
         mistake = parser.errorText();
     else if (parser.positionalArguments().size() > 1)
-        mistake = QStringLiteral("Лишний аргумент: %1").arg(parser.positionalArguments().at(1));
+        mistake = Translated(Tr("Kvor3m", "Лишний аргумент: %1")).arg(parser.positionalArguments().at(1));
     else if (parser.isSet(pace) && !PaceByName(parser.value(pace)))
-        mistake = QStringLiteral("--pace: slow, normal, fast или max, а не %1").arg(parser.value(pace));
+        mistake =
+            Translated(Tr("Kvor3m", "--pace: slow, normal, fast или max, а не %1")).arg(parser.value(pace));
+    else if (parser.isSet(language) && !LanguageByName(parser.value(language).toStdString()))
+        mistake = Translated(Tr("Kvor3m", "--language: en или ru, а не %1")).arg(parser.value(language));
     else if (parser.isSet(lesson) && (!lessonNumber || lessonGiven < 1))
-        mistake = QStringLiteral("--lesson: номер опыта от 1, а не %1").arg(parser.value(lesson));
+        mistake = Translated(Tr("Kvor3m", "--lesson: номер опыта от 1, а не %1")).arg(parser.value(lesson));
     else if (parser.isSet(lesson) && !parser.positionalArguments().isEmpty())
-        mistake = QStringLiteral("Или --lesson, или файл опыта");
+        mistake = Translated(Tr("Kvor3m", "Или --lesson, или файл опыта"));
     const auto percent = [&] {
         bool number = false;
         const int p = parser.value(zoom).toInt(&number);
@@ -69,7 +81,8 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         return number && listed ? std::optional<int>(p) : std::nullopt;
     };
     if (mistake.isEmpty() && parser.isSet(zoom) && !percent())
-        mistake = QStringLiteral("--zoom: 100, 125, 150, 200 или 250, а не %1").arg(parser.value(zoom));
+        mistake =
+            Translated(Tr("Kvor3m", "--zoom: 100, 125, 150, 200 или 250, а не %1")).arg(parser.value(zoom));
     if (!mistake.isEmpty()) {
         write(stderr, mistake + QLatin1Char('\n') + parser.helpText());
         options.exitStatus = 2;
@@ -85,6 +98,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         options.experimentFile = parser.positionalArguments().constFirst();
     options.pace = PaceByName(parser.value(pace));
+    options.language = LanguageByName(parser.value(language).toStdString());
     if (parser.isSet(lesson) && lessonNumber) options.lesson = lessonGiven;
     if (parser.isSet(zoom)) options.zoom = percent();
     return options;

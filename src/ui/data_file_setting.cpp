@@ -1,9 +1,11 @@
 #include "data_file_setting.h"
 
 #include "control/data_file_place.h"
+#include "core/interface_text.h"
 #include "file_path.h"
 #include "user_documents_qt.h"
 #include "user_settings.h"
+#include "view/translated_text.h"
 
 #include <QDir>
 
@@ -19,7 +21,7 @@ void RememberDataFile(const QString& file) {
 }
 
 QString DataFileToolTip(const QString& file) {
-    return QStringLiteral("Файл записи: %1").arg(QDir::toNativeSeparators(file));
+    return Translated(Tr("Kvor3m", "Файл записи: %1")).arg(QDir::toNativeSeparators(file));
 }
 
 } // namespace kvor::ui

@@ -2,7 +2,10 @@
 
 #include "application.h"
 #include "child_object.h"
+#include "core/interface_text.h"
+#include "view/translated_text.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -18,7 +21,6 @@ DescriptionWindow::DescriptionWindow(QWidget* owner)
       notes_(CreateChild<QPlainTextEdit>(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("DescriptionWindow"));
-    setWindowTitle(QStringLiteral("Описание опыта"));
     resize(480, 360); // a lesson's title and notes without scrolling
 
     title_->setObjectName(QStringLiteral("DescriptionTitle"));
@@ -30,13 +32,14 @@ DescriptionWindow::DescriptionWindow(QWidget* owner)
     notes_->setObjectName(QStringLiteral("DescriptionNotes"));
     notes_->setReadOnly(true);
     notes_->setFont(CaptionFont());
-    auto* close = CreateChild<QPushButton>(this, QStringLiteral("Закрыть"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    close_ = CreateChild<QPushButton>(this);
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
 
     auto* layout = CreateChild<QVBoxLayout>(this);
     layout->addWidget(title_);
     layout->addWidget(notes_, 1);
-    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->addWidget(close_, 0, Qt::AlignRight);
+    retranslate();
 
     // Beside the main window, so that it hides nothing there, as far as the screen allows.
     if (const QScreen* screen = owner->screen()) {
@@ -45,6 +48,18 @@ DescriptionWindow::DescriptionWindow(QWidget* owner)
         move(std::max(room.left(), std::min(beside.x(), room.right() - width())),
              std::max(room.top(), beside.y()));
     }
+}
+
+// Its caption and button in the language installed now; the main window shows the experiment's
+// lines of that language.
+void DescriptionWindow::retranslate() {
+    setWindowTitle(Translated(Tr("Kvor3m", "Описание опыта")));
+    close_->setText(Translated(Tr("Kvor3m", "Закрыть")));
+}
+
+void DescriptionWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 void DescriptionWindow::showText(const QString& title, const QStringList& notes) {

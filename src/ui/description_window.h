@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace kvor::ui {
 
@@ -20,9 +21,15 @@ public:
     // The notes one a line, an empty note an empty line.
     void showText(const QString& title, const QStringList& notes);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QLabel* title_;
     QPlainTextEdit* notes_;
+    QPushButton* close_ = nullptr;
 };
 
 } // namespace kvor::ui

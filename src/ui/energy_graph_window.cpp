@@ -1,7 +1,10 @@
 #include "energy_graph_window.h"
 
 #include "control/energy_points.h"
+#include "core/interface_text.h"
+#include "view/translated_text.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace kvor::ui {
@@ -9,14 +12,25 @@ namespace kvor::ui {
 EnergyGraphWindow::EnergyGraphWindow(const DataSeries& series, double devicePixelRatio, QWidget* owner)
     : QWidget(owner, Qt::Window), series_(series), devicePixelRatio_(devicePixelRatio) {
     setObjectName(QStringLiteral("EnergyGraph"));
-    setWindowTitle(QStringLiteral("График энергий"));
     zoomTo(1);
+    retranslate();
+}
+
+// The caption and the texts of the graph in the language installed now.
+void EnergyGraphWindow::retranslate() {
+    setWindowTitle(Translated(Tr("Kvor3m", "График энергий")));
+    draw();
 }
 
 void EnergyGraphWindow::zoomTo(double factor) {
     canvas_.emplace(QSize(kEnergyGraphSize.width, kEnergyGraphSize.height), devicePixelRatio_ * factor);
     setFixedSize((QSizeF(canvas_->image().size()) / devicePixelRatio_).toSize());
     draw();
+}
+
+void EnergyGraphWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 void EnergyGraphWindow::showChanges() {

@@ -30,8 +30,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
     void draw();
 
     const DataSeries& series_;

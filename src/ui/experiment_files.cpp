@@ -7,10 +7,12 @@
 #include "build_info.h"
 #include "child_object.h"
 #include "control/messages.h"
+#include "core/interface_text.h"
 #include "file_path.h"
 #include "main_window.h"
 #include "output/text_file.h"
 #include "user_settings.h"
+#include "view/translated_text.h"
 
 #include <QActionGroup>
 #include <QCheckBox>
@@ -27,11 +29,12 @@ namespace kvor::ui {
 
 namespace {
 
-constexpr auto kFilter = "Опыт Kvor3m (*.kvs);;Все файлы (*)";
-constexpr std::string_view kCannotOpen = "Не удалось открыть опыт";
-constexpr std::string_view kAskToSave = "Сохранить изменения в опыте?";
+constexpr std::string_view kFilter = Tr("Kvor3m", "Опыт Kvor3m (*.kvs);;Все файлы (*)");
+
 // The language of the window's texts: a file's lines tagged with it are shown before the untagged.
-constexpr std::string_view kWindowLanguage = "ru";
+std::string_view windowLanguage() {
+    return LanguageName(CurrentLanguage());
+}
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -58,8 +61,9 @@ bool isShippedLesson(const QString& file) {
 QString skippedLines(const std::vector<std::size_t>& skipped) {
     QStringList numbers;
     for (const std::size_t n : skipped) numbers << QString::number(n);
-    return numbers.isEmpty() ? QString()
-                             : QStringLiteral("; пропущены строки ") + numbers.join(QStringLiteral(", "));
+    return numbers.isEmpty()
+               ? QString()
+               : Translated(Tr("Kvor3m", "; пропущены строки %1")).arg(numbers.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -86,17 +90,24 @@ void MainWindow::connectExperimentActions() {
 // user chose, by the one way files are opened.
 void MainWindow::createLessonMenu() {
     lessons_ = LessonsIn(LessonFolder());
-    QMenu* menu = actions_->addMenu(QStringLiteral("&Опыты"));
-    menu->setObjectName(QStringLiteral("LessonMenu"));
+    lessonMenu_ = actions_->addMenu(Tr("Kvor3m", "&Опыты"));
+    lessonMenu_->setObjectName(QStringLiteral("LessonMenu"));
+    showLessonTitles();
+}
+
+// The titles of the lessons in the window's language.
+void MainWindow::showLessonTitles() {
+    QMenu* const menu = lessonMenu_;
+    menu->clear();
     for (std::size_t n = 1; n <= lessons_.size(); ++n) {
-        const ExperimentText::Language* shown = lessons_[n - 1].text.shownTo(kWindowLanguage);
+        const ExperimentText::Language* shown = lessons_[n - 1].text.shownTo(windowLanguage());
         const QString title = shown && shown->title ? QString::fromStdString(*shown->title)
                                                     : FromPath(lessons_[n - 1].file.filename());
         // A '&' of a title is shown, not taken for a mnemonic.
         QAction* action = menu->addAction(QString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
         connect(action, &QAction::triggered, this, [this, n] { openLesson(n); });
     }
-    if (lessons_.empty()) menu->addAction(QStringLiteral("(нет)"))->setEnabled(false);
+    if (lessons_.empty()) menu->addAction(Translated(Tr("Kvor3m", "(нет)")))->setEnabled(false);
 }
 
 bool MainWindow::openLesson(std::size_t n) {
@@ -111,9 +122,11 @@ bool MainWindow::openExperiment(const QString& file) {
     } catch (const ExperimentFileError& e) {
         QString detail = QDir::toNativeSeparators(file);
         if (e.lineNumber != 0)
-            detail += QStringLiteral("\nстрока %1: %2").arg(e.lineNumber).arg(QString::fromStdString(e.line));
+            detail += QLatin1Char('\n') + Translated(Tr("Kvor3m", "строка %1: %2"))
+                                              .arg(e.lineNumber)
+                                              .arg(QString::fromStdString(e.line));
         detail += QLatin1Char('\n') + reasonText(e.code, e.reason);
-        messages_.info(kCannotOpen, detail.toStdString());
+        messages_.info(messages::kCannotOpenExperiment, detail.toStdString());
         return false;
     }
     // From here nothing can fail: every line was read and its texts checked.
@@ -127,8 +140,10 @@ bool MainWindow::openExperiment(const QString& file) {
     UserSettings::addRecentExperiment(QFileInfo(file).absoluteFilePath());
     showExperimentName(file);
     savedSetup_ = setupText();
-    showRunState(QStringLiteral("Опыт открыт: ") + QFileInfo(file).fileName() + skippedLines(opened.skipped));
-    if (const auto* shown = description_.shownTo(kWindowLanguage); shown && !shown->notes.empty())
+    showRunState([name = QFileInfo(file).fileName(), skipped = opened.skipped] {
+        return Translated(Tr("Kvor3m", "Опыт открыт: %1")).arg(name) + skippedLines(skipped);
+    });
+    if (const auto* shown = description_.shownTo(windowLanguage()); shown && !shown->notes.empty())
         showDescription();
     else
         refreshDescription();
@@ -163,7 +178,7 @@ std::string MainWindow::setupText() {
 // The question holds a run; "Отмена" lets it go on.
 bool MainWindow::mayPutExperimentAside() {
     if (setupText() == savedSetup_) return true;
-    switch (messages_.askToSave(kAskToSave)) {
+    switch (messages_.askToSave(messages::kAskToSave)) {
     case MessageHost::SaveAnswer::Save:
         return saveExperiment();
     case MessageHost::SaveAnswer::Discard:
@@ -189,14 +204,16 @@ bool MainWindow::saveExperimentTo(const QString& file) {
     UserSettings::addRecentExperiment(experimentFile_);
     savedSetup_ = text;
     showExperimentName(file);
-    showRunState(QStringLiteral("Опыт сохранён: ") + QFileInfo(file).fileName());
+    showRunState([name = QFileInfo(file).fileName()] {
+        return Translated(Tr("Kvor3m", "Опыт сохранён: %1")).arg(name);
+    });
     return true;
 }
 
 void MainWindow::askToOpenExperiment() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Открыть опыт"), folder,
-                                                      QString::fromUtf8(kFilter));
+    const QString file = QFileDialog::getOpenFileName(this, Translated(Tr("Kvor3m", "Открыть опыт")), folder,
+                                                      Translated(kFilter));
     if (!file.isEmpty()) openExperiment(file);
 }
 
@@ -206,9 +223,9 @@ bool MainWindow::saveExperiment() {
 
 bool MainWindow::saveExperimentAs() {
     const QString folder = experimentFolder_.isEmpty() ? QDir::homePath() : experimentFolder_;
-    QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить опыт"),
-                                                QDir(folder).filePath(QStringLiteral("опыт.kvs")),
-                                                QString::fromUtf8(kFilter));
+    QString file = QFileDialog::getSaveFileName(this, Translated(Tr("Kvor3m", "Сохранить опыт")),
+                                                QDir(folder).filePath(Translated(Tr("Kvor3m", "опыт.kvs"))),
+                                                Translated(kFilter));
     if (file.isEmpty()) return false;
     if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".kvs");
     return saveExperimentTo(file);
@@ -220,7 +237,7 @@ void MainWindow::showRecentExperiments() {
     for (const QString& file : UserSettings::recentExperiments())
         connect(menu->addAction(QDir::toNativeSeparators(file)), &QAction::triggered, this,
                 [this, file] { openExperiment(file); });
-    if (menu->isEmpty()) menu->addAction(QStringLiteral("(нет)"))->setEnabled(false);
+    if (menu->isEmpty()) menu->addAction(Translated(Tr("Kvor3m", "(нет)")))->setEnabled(false);
 }
 
 // "Описание опыта", made when it is not open, brought to the front when it is.
@@ -239,7 +256,7 @@ void MainWindow::showDescription() {
 // is open.
 void MainWindow::refreshDescription() {
     if (!descriptionWindow_) return;
-    const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
+    const ExperimentText::Language* shown = description_.shownTo(windowLanguage());
     QString title = shown && shown->title ? QString::fromStdString(*shown->title) : QString();
     if (title.isEmpty()) title = windowTitle();
     QStringList notes;
@@ -250,7 +267,8 @@ void MainWindow::refreshDescription() {
 
 // The caption names the experiment by its title, or by its file.
 void MainWindow::showExperimentName(const QString& file) {
-    const ExperimentText::Language* shown = description_.shownTo(kWindowLanguage);
+    shownName_ = file;
+    const ExperimentText::Language* shown = description_.shownTo(windowLanguage());
     const QString name = shown && shown->title && !shown->title->empty()
                              ? QString::fromStdString(*shown->title)
                              : QFileInfo(file).fileName();
@@ -263,10 +281,10 @@ void MainWindow::chooseRunEnd(RunEnd::Kind kind) {
         const RunEnd& now = experiment_->runEnd();
         bool ok = false;
         const QString text =
-            QInputDialog::getText(this, QStringLiteral("Конец опыта"),
-                                  QStringLiteral("Закончить опыт, когда T достигнет, с:"), QLineEdit::Normal,
-                                  now.kind == RunEnd::Kind::Time ? fromUtf8(now.time) : QStringLiteral("1"),
-                                  &ok)
+            QInputDialog::getText(
+                this, Translated(Tr("Kvor3m", "Конец опыта")),
+                Translated(Tr("Kvor3m", "Закончить опыт, когда T достигнет, с:")), QLineEdit::Normal,
+                now.kind == RunEnd::Kind::Time ? fromUtf8(now.time) : QStringLiteral("1"), &ok)
                 .trimmed();
         const auto timed = ParseRunEnd("time", text.toStdString());
         if (ok && !timed) messages_.info(messages::kEnterDataCorrectly);

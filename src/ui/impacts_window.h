@@ -24,7 +24,12 @@ public:
 
     const QTableWidget& table() const { return *table_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QTableWidget* table_;
 };
 

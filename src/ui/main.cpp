@@ -1,5 +1,6 @@
 #include "application.h"
 #include "command_line.h"
+#include "language.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -10,8 +11,11 @@ int main(int argc, char** argv) {
     kvor::ui::IdentifyApplication();
     const bool noDisplay = kvor::ui::PrepareForNoDisplay(argc, argv);
     QApplication app(argc, argv);
-    // Style, font and Qt's own texts in Russian, the help of the command line included.
+    // Style, font and the language of the settings, Qt's own texts and the help of the command
+    // line included; --language chooses another for this run.
     kvor::ui::ConfigureApplication(app);
+    if (const auto language = kvor::ui::LanguageOption(QApplication::arguments()))
+        kvor::ui::SetLanguage(*language);
     const kvor::ui::CommandLine options = kvor::ui::ReadCommandLine(QApplication::arguments());
     if (options.exitStatus) return *options.exitStatus;
     if (noDisplay) {

@@ -6,15 +6,18 @@
 #include "caption_fit.h"
 #include "child_object.h"
 #include "control/input_reader.h"
+#include "core/interface_text.h"
 #include "data_file_setting.h"
 #include "file_path.h"
 #include "host/box_table.h"
 #include "layout_table.h"
 #include "pixel_geometry.h"
 #include "user_settings.h"
+#include "view/translated_text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -56,10 +59,31 @@ char localeDecimalSeparator() {
 
 // What a box holds, its unit and the rule its value must keep.
 QString boxToolTip(const BoxRow& row) {
-    QString tip = QString::fromUtf8(row.description);
-    if (!row.unit.empty()) tip += QStringLiteral(", ") + QString::fromUtf8(row.unit);
-    if (!row.ruleText.empty()) tip += QStringLiteral("; ") + QString::fromUtf8(row.ruleText);
+    QString tip = Translated(row.description);
+    if (!row.unit.empty()) tip += QStringLiteral(", ") + Translated(row.unit);
+    if (!row.ruleText.empty()) tip += QStringLiteral("; ") + Translated(row.ruleText);
     return tip;
+}
+
+// A caption of the layout table on its control, in the language installed, fitted to the control
+// from the caption font at the window's zoom down.
+void showCaption(QWidget& control, const ControlRow& row) {
+    const QString caption = Translated(row.caption);
+    if (auto* label = qobject_cast<QLabel*>(&control))
+        label->setText(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(&control))
+        button->setText(caption);
+    else if (auto* frame = qobject_cast<QGroupBox*>(&control))
+        frame->setTitle(caption);
+    QFont font = CaptionFont();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * ZoomOf(&control)))));
+    control.setFont(font);
+    FitCaption(control);
+}
+
+// The engine's texts as the window's language has them.
+std::string translatedUtf8(std::string_view text) {
+    return Translated(text).toStdString();
 }
 
 // Flat one-pixel borders and no padding leave the narrow input boxes room for their numbers.
@@ -69,10 +93,9 @@ constexpr auto kBoxStyle = "QLineEdit { border: 1px solid #7a7a7a; padding: 0px;
 
 MainWindow::MainWindow(MessageHost* messages)
     : messageBoxes_(this, [this] { showPictureChanges(); }),
-      runTimer_(messages ? *messages : messageBoxes_, record_, [this] { showPictureChanges(); }),
-      messages_(runTimer_) {
+      translatedMessages_(messages ? *messages : messageBoxes_, translatedUtf8),
+      runTimer_(translatedMessages_, record_, [this] { showPictureChanges(); }), messages_(runTimer_) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Kvor3m"));
     setWindowIcon(QIcon(QStringLiteral(":/kvor3m.svg")));
     setStyleSheet(QString::fromLatin1(kBoxStyle));
 
@@ -111,6 +134,7 @@ MainWindow::MainWindow(MessageHost* messages)
     setTabOrder();
     connectCommands();
     setPace(UserSettings::pace());
+    retranslate();
     savedSetup_ = setupText();
     zoom_->follow(*this);
     zoom_->follow(*energyGraph_);
@@ -118,6 +142,41 @@ MainWindow::MainWindow(MessageHost* messages)
     connect(zoom_, &WindowZoom::changed, actions_, &WindowActions::showZoom);
     zoom_->setPercent(UserSettings::zoom());
     actions_->showZoom(zoom_->percent());
+}
+
+// Every text of the window in the language installed now: the captions, the tooltips, the menus,
+// the status bar and the caption of the window. The pictures draw theirs again by themselves.
+void MainWindow::retranslate() {
+    for (const auto& [control, row] : captioned_) showCaption(*control, *row);
+    for (int n = 1; n <= kTextBoxCount; ++n)
+        if (IsInputBox(static_cast<TextBox>(n)))
+            boxes_[n]->setToolTip(boxToolTip(RowOf(static_cast<TextBox>(n))));
+    for (int n = 1; n <= kCheckBoxCount; ++n)
+        checks_[n]->setToolTip(Translated(RowOf(static_cast<CheckBox>(n)).description));
+    showDataFile();
+    greyUnusedControls();
+    actions_->retranslate();
+    actions_->showLanguage(CurrentLanguage());
+    showPace();
+    if (runStateText_) showRunState(runStateText_);
+    if (shownName_.isEmpty())
+        setWindowTitle(QStringLiteral("Kvor3m"));
+    else
+        showExperimentName(shownName_);
+    showLessonTitles();
+    refreshDescription();
+    showImpacts();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && actions_) retranslate();
+}
+
+// "Вид" → "Язык": the language at once, and for the next sessions.
+void MainWindow::chooseLanguage(Language language) {
+    UserSettings::setLanguage(language);
+    SetLanguage(language);
 }
 
 MainWindow::~MainWindow() = default;
@@ -132,7 +191,6 @@ void MainWindow::createControls(QWidget* client) {
         switch (row.kind) {
         case Kind::Label: {
             auto* label = CreateChild<QLabel>(parent);
-            label->setText(QString::fromUtf8(row.caption));
             if (row.name == "Label86") rodLengthLabel_ = label;
             control = label;
             break;
@@ -153,8 +211,6 @@ void MainWindow::createControls(QWidget* client) {
             if (!IsInputBox(textBox)) {
                 box->setReadOnly(true);
                 box->setFocusPolicy(Qt::ClickFocus);
-            } else {
-                box->setToolTip(boxToolTip(RowOf(textBox)));
             }
             boxes_[number] = box;
             control = box;
@@ -162,27 +218,22 @@ void MainWindow::createControls(QWidget* client) {
         }
         case Kind::CheckBox: {
             auto* box = CreateChild<QCheckBox>(parent);
-            box->setText(QString::fromUtf8(row.caption));
-            box->setToolTip(QString::fromUtf8(RowOf(static_cast<CheckBox>(number)).description));
             checks_[number] = box;
             control = box;
             break;
         }
         case Kind::OptionButton: {
             auto* option = CreateChild<QRadioButton>(parent);
-            option->setText(QString::fromUtf8(row.caption));
             (row.name == "Option1" ? option1_ : option2_) = option;
             control = option;
             break;
         }
         case Kind::Frame:
             frame = CreateChild<QGroupBox>(parent);
-            frame->setTitle(QString::fromUtf8(row.caption));
             control = frame;
             break;
         case Kind::Button: {
             auto* button = CreateChild<QPushButton>(parent);
-            button->setText(QString::fromUtf8(row.caption));
             button->setAutoDefault(false);
             button->installEventFilter(this); // Enter presses it
             commands_.at(number) = button;
@@ -198,7 +249,7 @@ void MainWindow::createControls(QWidget* client) {
         }
         control->setObjectName(QString::fromUtf8(row.name));
         Place(*control, PixelRect(row));
-        FitCaption(*control);
+        if (!row.caption.empty()) captioned_.emplace_back(control, &row);
     }
 }
 
@@ -276,13 +327,14 @@ void MainWindow::greyUnusedControls() {
         const bool used = UsedBy(uses, ballRod);
         control.setEnabled(used);
         control.setToolTip(used ? toolTip
-                           : ballRod ? QStringLiteral("Не используется в варианте «1-шар 2-стержень»")
-                                     : QStringLiteral("Не используется в варианте «1-шар 2-шар»"));
+                           : ballRod
+                               ? Translated(Tr("Kvor3m", "Не используется в варианте «1-шар 2-стержень»"))
+                               : Translated(Tr("Kvor3m", "Не используется в варианте «1-шар 2-шар»")));
     };
     for (const BoxRow& row : box_table::kBoxes)
         if (row.uses != Uses::Both) greyed(*boxes_[row.box], row.uses, boxToolTip(row));
     for (const CheckRow& row : box_table::kChecks)
-        if (row.uses != Uses::Both) greyed(*checks_[row.box], row.uses, QString::fromUtf8(row.description));
+        if (row.uses != Uses::Both) greyed(*checks_[row.box], row.uses, Translated(row.description));
 }
 
 void MainWindow::setText(TextBox box, std::string_view text) {
@@ -331,9 +383,15 @@ void MainWindow::chooseDataFile(const QString& file) {
 void MainWindow::useDataFileForThisRun(const QString& file) {
     const QString absolute = QFileInfo(file).absoluteFilePath();
     experiment_->setDataFile(ToPath(absolute));
-    checks_[Check2]->setToolTip(DataFileToolTip(absolute));
-    recordsState_->setText(DataFileToolTip(absolute));
-    recordsState_->setToolTip(DataFileToolTip(absolute));
+    showDataFile();
+}
+
+// Where the records go, on "Запись" and in the status bar.
+void MainWindow::showDataFile() {
+    const QString tip = DataFileToolTip(dataFile());
+    checks_[Check2]->setToolTip(tip);
+    recordsState_->setText(tip);
+    recordsState_->setToolTip(tip);
 }
 
 QString MainWindow::dataFile() const {

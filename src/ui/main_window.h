@@ -4,11 +4,13 @@
 #include "batch/experiment_file.h"
 #include "batch/lessons.h"
 #include "control/experiment.h"
+#include "control/translated_messages.h"
 #include "core/model_record.h"
 #include "description_window.h"
 #include "energy_graph_window.h"
 #include "host/form.h"
 #include "impacts_window.h"
+#include "layout_table.h"
 #include "message_boxes.h"
 #include "pace.h"
 #include "run_timer.h"
@@ -21,10 +23,12 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -66,6 +70,8 @@ public:
     TrackStore& track() { return track_; }
     CanvasWidget& picture1() { return *picture1_; }
     CanvasWidget& picture2() { return *picture2_; }
+    // The message boxes of the window as the engine shows them: in the window's language.
+    MessageHost& messages() { return messages_; }
     // The About window while it is open.
     AboutWindow* aboutWindow() const { return about_; }
     ImpactsWindow& impactsWindow() { return *impacts_; }
@@ -131,13 +137,21 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A change of language shows every text again in the language installed now.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls(QWidget* client);
     void connectActions();
     void createStatusBar();
-    void showRunState(const QString& state);
+    void retranslate();
+    void showDataFile();
+    void showPace();
+    void chooseLanguage(Language language);
+    // The status bar's state of the run; `state` gives its text in the language installed, now
+    // and at every change of language.
+    void showRunState(std::function<QString()> state);
     // The last contact in the status bar and every contact in "Удары" when it is open.
     void showImpacts();
     void setTabOrder();
@@ -173,6 +187,7 @@ private:
     void showDescription();
     void refreshDescription();
     void createLessonMenu();
+    void showLessonTitles();
     void chooseRunEnd(RunEnd::Kind kind);
     void resetToStartUp();
     void showExperimentName(const QString& file);
@@ -201,9 +216,14 @@ private:
     QLabel* runState_ = nullptr;
     QLabel* paceState_ = nullptr;
     QLabel* recordsState_ = nullptr;
+    std::function<QString()> runStateText_;
+    // The controls of the layout table that show a caption, with their rows.
+    std::vector<std::pair<QWidget*, const ControlRow*>> captioned_;
     QLabel* impactState_ = nullptr;
 
     QtMessageHost messageBoxes_;
+    // The engine's messages in the window's language, on their way to the boxes (or the tests').
+    TranslatedMessages translatedMessages_;
     // Every message box of the window is shown through the run timer, which holds the run while
     // one is up.
     RunTimer runTimer_;
@@ -223,9 +243,11 @@ private:
     QString exportFolder_;
     ExperimentText description_;
     QString experimentFile_;
+    QString shownName_; // the file named in the caption; empty while the caption is "Kvor3m"
     QString experimentFolder_;
     std::string savedSetup_; // the file of the set-up as last opened or saved, or at start-up
     std::vector<Lesson> lessons_;
+    QMenu* lessonMenu_ = nullptr;
 };
 
 } // namespace kvor::ui

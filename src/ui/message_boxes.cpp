@@ -1,6 +1,8 @@
 #include "message_boxes.h"
 
 #include "control/messages.h"
+#include "core/interface_text.h"
+#include "view/translated_text.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -31,9 +33,9 @@ MessageHost::SaveAnswer QtMessageHost::askToSave(std::string_view text) {
     if (beforeShow_) beforeShow_();
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(messages::kTitle), QString::fromUtf8(text),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent_);
-    box.button(QMessageBox::Save)->setText(QStringLiteral("Сохранить"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("Не сохранять"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.button(QMessageBox::Save)->setText(Translated(Tr("Kvor3m", "Сохранить")));
+    box.button(QMessageBox::Discard)->setText(Translated(Tr("Kvor3m", "Не сохранять")));
+    box.button(QMessageBox::Cancel)->setText(Translated(Tr("Kvor3m", "Отмена")));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:

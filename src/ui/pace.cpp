@@ -1,5 +1,7 @@
 #include "pace.h"
 
+#include "core/interface_text.h"
+
 #include <array>
 
 namespace kvor::ui {
@@ -9,14 +11,14 @@ namespace {
 struct PaceRow {
     Pace pace;
     const char* name;
-    const char* caption;
+    std::string_view caption;
     int updatesPerSecond; // 0: no waiting
 };
 constexpr std::array<PaceRow, 4> kPaceRows{{
-    {Pace::Slow, "slow", "Медленно", 30},
-    {Pace::Normal, "normal", "Обычно", 120},
-    {Pace::Fast, "fast", "Быстро", 600},
-    {Pace::Max, "max", "Без задержки", 0},
+    {Pace::Slow, "slow", Tr("Kvor3m", "Медленно"), 30},
+    {Pace::Normal, "normal", Tr("Kvor3m", "Обычно"), 120},
+    {Pace::Fast, "fast", Tr("Kvor3m", "Быстро"), 600},
+    {Pace::Max, "max", Tr("Kvor3m", "Без задержки"), 0},
 }};
 
 const PaceRow& rowOf(Pace pace) {
@@ -35,8 +37,8 @@ std::optional<Pace> PaceByName(const QString& name) {
     return std::nullopt;
 }
 
-QString PaceCaption(Pace pace) {
-    return QString::fromUtf8(rowOf(pace).caption);
+std::string_view PaceCaption(Pace pace) {
+    return rowOf(pace).caption;
 }
 
 // The updates are due at a steady cadence: each one interval after the one before, so that the

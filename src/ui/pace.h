@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <optional>
+#include <string_view>
 
 namespace kvor::ui {
 
@@ -18,8 +19,8 @@ constexpr Pace kPaces[] = {Pace::Slow, Pace::Normal, Pace::Fast, Pace::Max};
 // The names of the command line and the settings: slow, normal, fast, max.
 QString PaceName(Pace pace);
 std::optional<Pace> PaceByName(const QString& name);
-// The caption of the menu "Вид" → "Темп показа".
-QString PaceCaption(Pace pace);
+// The caption of the menu "Вид" → "Темп показа", marked with Tr.
+std::string_view PaceCaption(Pace pace);
 
 // Keeps the screen updates of a run apart by the interval of the pace: after every screen update
 // it tells how long the window waits before it advances the run again, 0 at "Без задержки".

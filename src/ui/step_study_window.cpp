@@ -2,7 +2,9 @@
 
 #include "child_object.h"
 #include "control/step_study_text.h"
+#include "core/interface_text.h"
 #include "run_timer.h"
+#include "view/translated_text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,7 +35,7 @@ QString fromUtf8(std::string_view text) {
 QString tableText(const StudyTable& table) {
     QStringList lines;
     QStringList heads;
-    for (const std::string_view head : kStudyColumns) heads << fromUtf8(head);
+    for (const std::string_view head : kStudyColumns) heads << Translated(head);
     lines << heads.join(QLatin1Char('\t'));
     for (const auto& row : table.rows) {
         QStringList cells;
@@ -51,10 +53,11 @@ StepStudyWindow::StepStudyWindow(StudyStart start, char decimalSeparator, RunTim
     : QObject(window), window_(window), study_(std::move(start)), decimalSeparator_(decimalSeparator),
       runTimer_(&runTimer) {
     runTimer.hold();
-    progress_ = CreateChild<QProgressDialog>(window, QStringLiteral("Тот же опыт с шагом h, h/2 и h/4…"),
-                                             QStringLiteral("Отмена"), 0, 1000);
+    progress_ =
+        CreateChild<QProgressDialog>(window, Translated(Tr("Kvor3m", "Тот же опыт с шагом h, h/2 и h/4…")),
+                                     Translated(Tr("Kvor3m", "Отмена")), 0, 1000);
     progress_->setObjectName(QStringLiteral("StepStudyProgress"));
-    progress_->setWindowTitle(QStringLiteral("Проверка шага"));
+    progress_->setWindowTitle(Translated(Tr("Kvor3m", "Проверка шага")));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setMinimumDuration(300);
     progress_->setAutoClose(false);
@@ -83,10 +86,12 @@ void StepStudyWindow::advance() {
 }
 
 void StepStudyWindow::showTable() {
-    const StudyTable table = StudyTableOf(study_.result(), decimalSeparator_, "не измеримо", true);
+    const StudyTable table = StudyTableOf(
+        study_.result(), decimalSeparator_, Translated(Tr("Kvor3m", "не измеримо")).toStdString(), true,
+        [](std::string_view text) { return Translated(text).toStdString(); });
     auto* dialog = CreateChild<QDialog>(window_);
     dialog->setObjectName(QStringLiteral("StepStudyDialog"));
-    dialog->setWindowTitle(QStringLiteral("Проверка шага"));
+    dialog->setWindowTitle(Translated(Tr("Kvor3m", "Проверка шага")));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     auto* layout = CreateChild<QVBoxLayout>(dialog);
 
@@ -94,7 +99,7 @@ void StepStudyWindow::showTable() {
                                             static_cast<int>(kStudyColumns.size()));
     cells->setObjectName(QStringLiteral("StepStudyTable"));
     QStringList heads;
-    for (const std::string_view head : kStudyColumns) heads << fromUtf8(head);
+    for (const std::string_view head : kStudyColumns) heads << Translated(head);
     cells->setHorizontalHeaderLabels(heads);
     cells->verticalHeader()->hide();
     cells->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -114,7 +119,8 @@ void StepStudyWindow::showTable() {
     layout->addWidget(label);
 
     auto* buttons = CreateChild<QDialogButtonBox>(dialog, QDialogButtonBox::Close);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Копировать"), QDialogButtonBox::ActionRole);
+    QPushButton* copy =
+        buttons->addButton(Translated(Tr("Kvor3m", "Копировать")), QDialogButtonBox::ActionRole);
     const QString text = tableText(table);
     connect(copy, &QPushButton::clicked, dialog, [text] { QApplication::clipboard()->setText(text); });
     connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);

@@ -11,6 +11,7 @@ namespace kvor::ui {
 namespace {
 
 const auto kPaceKey = QStringLiteral("pace");
+const auto kLanguageKey = QStringLiteral("language");
 const auto kZoomKey = QStringLiteral("view/zoom");
 const auto kDataFileKey = QStringLiteral("recording/dataFile");
 const auto kRecentKey = QStringLiteral("experiments/recent");
@@ -26,6 +27,15 @@ Pace UserSettings::pace() {
 
 void UserSettings::setPace(Pace pace) {
     QSettings().setValue(kPaceKey, PaceName(pace));
+}
+
+Language UserSettings::language() {
+    return LanguageByName(QSettings().value(kLanguageKey).toString().toStdString())
+        .value_or(Language::Russian);
+}
+
+void UserSettings::setLanguage(Language language) {
+    QSettings().setValue(kLanguageKey, QString::fromLatin1(LanguageName(language)));
 }
 
 int UserSettings::zoom() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "control/run_end.h"
+#include "language.h"
 #include "pace.h"
 
 #include <QString>
@@ -15,6 +16,11 @@ public:
     // "pace": the pace of the last session's choice; "Обычно" before any.
     static Pace pace();
     static void setPace(Pace pace);
+
+    // "language": the language of the last choice in "Вид" → "Язык", "ru" or "en"; Russian before
+    // any.
+    static Language language();
+    static void setLanguage(Language language);
 
     // "view/zoom": the zoom of the windows in per cent, one of kZoomPercents; 100 before any.
     static int zoom();

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "control/run_end.h"
+#include "language.h"
 #include "pace.h"
 
 #include <QObject>
 
 #include <array>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -21,13 +25,16 @@ namespace kvor::ui {
 // come in through addMenu. "Файл" opens and saves experiment files (Ctrl+O, Ctrl+S,
 // Ctrl+Shift+S), "Расчёт" → "Конец опыта" chooses how the runs end, "Точная модель контакта" the
 // contact law and "Проверить шаг…" studies the step of the run so far; "Вид" holds the zoom, full
-// screen (F11) and the axes in the quantities' units.
+// screen (F11), the axes in the quantities' units and "Язык", the language. Every caption is kept
+// as its marked text and shown translated; retranslate shows them all again in the language
+// installed now.
 class WindowActions final : public QObject {
 public:
     WindowActions(QWidget& picture1, QWidget& picture2, QWidget& energyWindow, QMainWindow* window);
 
-    // A menu of the menu bar, before "Справка".
-    QMenu* addMenu(const QString& title);
+    // A menu of the menu bar, before "Справка", with a title marked with Tr.
+    QMenu* addMenu(std::string_view title);
+    void retranslate();
 
     // Shows `pace` as the one chosen in "Темп показа".
     void showPace(Pace pace);
@@ -36,6 +43,9 @@ public:
     // Shows `kind` as the one chosen in "Конец опыта".
     void showRunEnd(RunEnd::Kind kind);
     static RunEnd::Kind runEndOf(const QAction& action);
+    // Shows `language` as the one chosen in "Язык".
+    void showLanguage(Language language);
+    static Language languageOf(const QAction& action);
     // Shows `percent` as the one chosen in "Масштаб".
     void showZoom(int percent);
 
@@ -53,6 +63,7 @@ public:
     QAction* dataFile;
     QAction* quit;
     QActionGroup* paces;
+    QActionGroup* languages;
     QAction* about;
     QAction* energyGraph; // "Вид" → "График энергий"
     QAction* impacts;     // "Вид" → "Удары"
@@ -67,8 +78,12 @@ public:
     std::array<QAction*, 3> copyPicture;
 
 private:
+    QAction* addAction(QWidget& owner, std::string_view caption);
+    QMenu* addSubmenu(QWidget& owner, std::string_view title, const char* name = nullptr);
+
     QMainWindow* window_;
     QMenu* help_;
+    std::vector<std::pair<QAction*, std::string_view>> captions_; // with their marked texts
 };
 
 } // namespace kvor::ui

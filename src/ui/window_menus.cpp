@@ -5,12 +5,14 @@
 #include "canvas_widget.h"
 #include "child_object.h"
 #include "control/messages.h"
+#include "core/interface_text.h"
 #include "main_window.h"
 #include "output/series_csv.h"
 #include "output/text_file.h"
 #include "step_study_window.h"
 #include "user_settings.h"
 #include "view/png_file.h"
+#include "view/translated_text.h"
 
 #include <QActionGroup>
 #include <QClipboard>
@@ -28,22 +30,24 @@ namespace {
 
 // What the file dialog proposes for each export: a name and the filter of its kind of file.
 struct ExportKind {
-    const char* title;
-    const char* fileName;
-    const char* filter;
+    std::string_view title;
+    std::string_view fileName;
+    std::string_view filter;
 };
 ExportKind exportKind(MainWindow::Export what) {
+    constexpr std::string_view png = Tr("Kvor3m", "Рисунок PNG (*.png)");
     switch (what) {
     case MainWindow::Export::Picture1:
-        return {"Сохранить траектории", "траектории.png", "Рисунок PNG (*.png)"};
+        return {Tr("Kvor3m", "Сохранить траектории"), Tr("Kvor3m", "траектории.png"), png};
     case MainWindow::Export::Picture2:
-        return {"Сохранить график", "график.png", "Рисунок PNG (*.png)"};
+        return {Tr("Kvor3m", "Сохранить график"), Tr("Kvor3m", "график.png"), png};
     case MainWindow::Export::EnergyGraph:
-        return {"Сохранить график энергий", "энергии.png", "Рисунок PNG (*.png)"};
+        return {Tr("Kvor3m", "Сохранить график энергий"), Tr("Kvor3m", "энергии.png"), png};
     case MainWindow::Export::Series:
         break;
     }
-    return {"Сохранить ряд данных", "ряд данных.csv", "Таблица CSV (*.csv)"};
+    return {Tr("Kvor3m", "Сохранить ряд данных"), Tr("Kvor3m", "ряд данных.csv"),
+            Tr("Kvor3m", "Таблица CSV (*.csv)")};
 }
 
 // The system's reason in the words of the interface: Qt's Russian text where it has one.
@@ -63,6 +67,8 @@ void MainWindow::connectActions() {
     connect(a.paces, &QActionGroup::triggered, this,
             [this](const QAction* action) { choosePace(WindowActions::paceOf(*action)); });
     connect(a.about, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(a.languages, &QActionGroup::triggered, this,
+            [this](const QAction* action) { chooseLanguage(WindowActions::languageOf(*action)); });
     connect(a.studyStep, &QAction::triggered, this, &MainWindow::studyStep);
     connect(a.energyGraph, &QAction::triggered, this, [this] {
         energyGraph_->showChanges();
@@ -114,29 +120,43 @@ void MainWindow::createStatusBar() {
     recordsState_->setObjectName(QStringLiteral("RecordsState"));
     impactState_ = addLabel(8);
     impactState_->setObjectName(QStringLiteral("ImpactState"));
-    showRunState(QStringLiteral("Готово к расчёту"));
-    connect(&runTimer_, &RunTimer::runStarted, this, [this] { showRunState(QStringLiteral("Идёт расчёт")); });
+    showRunState([] { return Translated(Tr("Kvor3m", "Готово к расчёту")); });
+    connect(&runTimer_, &RunTimer::runStarted, this,
+            [this] { showRunState([] { return Translated(Tr("Kvor3m", "Идёт расчёт")); }); });
     connect(&runTimer_, &RunTimer::runEnded, this, [this] {
         showImpacts();
-        const RunEvent& end = runTimer_.lastEnd();
+        const RunEvent end = runTimer_.lastEnd();
         if (end.kind == RunEvent::Kind::Finished)
-            return showRunState(QStringLiteral("Опыт завершён: ") + QString::fromStdString(end.detail));
-        if (end.kind != RunEvent::Kind::Ended) return showRunState(QStringLiteral("Расчёт остановлен"));
+            return showRunState([end] {
+                QString reason = Translated(end.text);
+                if (end.end == RunEnd::Kind::Time) reason = reason.arg(QString::fromStdString(end.detail));
+                return Translated(Tr("Kvor3m", "Опыт завершён: %1")).arg(reason);
+            });
+        if (end.kind != RunEvent::Kind::Ended)
+            return showRunState([] { return Translated(Tr("Kvor3m", "Расчёт остановлен")); });
         // The message's first line says why.
-        const QString text = QString::fromUtf8(end.text.data(), static_cast<qsizetype>(end.text.size()));
-        showRunState(QStringLiteral("Расчёт окончен: ") + text.section(QLatin1Char('\n'), 0, 0).trimmed());
+        showRunState([end] {
+            const QString text = Translated(end.text).section(QLatin1Char('\n'), 0, 0).trimmed();
+            return Translated(Tr("Kvor3m", "Расчёт окончен: %1")).arg(text);
+        });
     });
 }
 
-void MainWindow::showRunState(const QString& state) {
-    runState_->setText(state);
-    runState_->setToolTip(state);
+void MainWindow::showRunState(std::function<QString()> state) {
+    runStateText_ = std::move(state);
+    const QString text = runStateText_();
+    runState_->setText(text);
+    runState_->setToolTip(text);
 }
 
 void MainWindow::setPace(Pace pace) {
     runTimer_.setPace(pace);
-    actions_->showPace(pace);
-    paceState_->setText(QStringLiteral("Темп: ") + PaceCaption(pace));
+    showPace();
+}
+
+void MainWindow::showPace() {
+    actions_->showPace(pace());
+    paceState_->setText(Translated(Tr("Kvor3m", "Темп: %1")).arg(Translated(PaceCaption(pace()))));
 }
 
 void MainWindow::choosePace(Pace pace) {
@@ -147,12 +167,12 @@ void MainWindow::choosePace(Pace pace) {
 void MainWindow::exportAs(Export what) {
     const ExportKind kind = exportKind(what);
     if (exportFolder_.isEmpty()) exportFolder_ = QDir::homePath();
-    QString file = QFileDialog::getSaveFileName(
-        this, QString::fromUtf8(kind.title), QDir(exportFolder_).filePath(QString::fromUtf8(kind.fileName)),
-        QString::fromUtf8(kind.filter));
+    QString file = QFileDialog::getSaveFileName(this, Translated(kind.title),
+                                                QDir(exportFolder_).filePath(Translated(kind.fileName)),
+                                                Translated(kind.filter));
     if (file.isEmpty()) return;
     // A name typed without its extension gets the one of its kind.
-    const QString suffix = QFileInfo(QString::fromUtf8(kind.fileName)).suffix();
+    const QString suffix = QFileInfo(Translated(kind.fileName)).suffix();
     if (QFileInfo(file).suffix().isEmpty()) file += QLatin1Char('.') + suffix;
     exportFolder_ = QFileInfo(file).absolutePath();
     exportTo(what, file);
@@ -176,9 +196,10 @@ void MainWindow::exportTo(Export what, const QString& file) {
 
 // Records are appended to the file chosen, so choosing one that exists overwrites nothing.
 void MainWindow::askForDataFile() {
-    const QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Файл записи"), dataFile(),
-                                                      QStringLiteral("Файл записи (*.dat);;Все файлы (*)"),
-                                                      nullptr, QFileDialog::DontConfirmOverwrite);
+    const QString file =
+        QFileDialog::getSaveFileName(this, Translated(Tr("Kvor3m", "Файл записи")), dataFile(),
+                                     Translated(Tr("Kvor3m", "Файл записи (*.dat);;Все файлы (*)")), nullptr,
+                                     QFileDialog::DontConfirmOverwrite);
     if (!file.isEmpty()) chooseDataFile(file);
 }
 

@@ -1,5 +1,7 @@
 #include "energy_graph_view.h"
 
+#include "core/interface_text.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -69,8 +71,8 @@ void DrawEnergyGraph(const EnergyPoints& points, Canvas& canvas) {
     }
     canvas.line(float(t.low), float(e.low), float(t.high), float(e.low), axis);
     canvas.line(float(t.low), float(e.low), float(t.low), float(e.high), axis);
-    canvas.print(float(t.low - 0.16 * tSpan), float(e.high + 0.09 * eSpan), "E, Дж");
-    canvas.print(float(t.high + 0.02 * tSpan), float(e.low + 0.05 * eSpan), "T, с");
+    canvas.print(float(t.low - 0.16 * tSpan), float(e.high + 0.09 * eSpan), Tr("Kvor3m", "E, Дж"));
+    canvas.print(float(t.high + 0.02 * tSpan), float(e.low + 0.05 * eSpan), Tr("Kvor3m", "T, с"));
 
     for (int c = 0; c < kEnergyCurveCount; ++c) {
         const auto& values = points.energy[static_cast<std::size_t>(c)];

@@ -1,5 +1,7 @@
 #include "image_canvas.h"
 
+#include "translated_text.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QString>
@@ -207,7 +209,7 @@ void ImageCanvas::point(float x, float y, Rgb colour) {
 void ImageCanvas::print(float x, float y, std::string_view text) {
     const double px = toDeviceX(x), py = toDeviceY(y);
     if (!(std::abs(px) < 1e6 && std::abs(py) < 1e6)) return;
-    const QString s = QString::fromUtf8(text);
+    const QString s = Translated(text);
     const double ratio = image_.devicePixelRatio();
     const QPointF topLeft(nearest(px) / ratio, nearest(py) / ratio);
     QPainter painter(&image_);

@@ -28,6 +28,7 @@ public:
     void line(float x1, float y1, float x2, float y2, Rgb colour) override;
     void circle(float x, float y, float radius, Rgb colour) override;
     void point(float x, float y, Rgb colour) override;
+    // The text in the language of the translation installed (Translated).
     void print(float x, float y, std::string_view text) override;
 
     // The font of printed text (by default the face and size of the window's boxes); the text

@@ -25,6 +25,10 @@ public:
     // pixels.
     QRect update(const RecordedPicture& picture);
 
+    // Makes the next update draw the whole picture again from its layers, as after a change of the
+    // base: its texts in the language installed now.
+    void redraw() { drawn_ = false; }
+
     // The picture as last brought up to date: all three layers.
     const ImageCanvas& canvas() const { return shown_; }
 

@@ -1,11 +1,13 @@
 #include "unit_axes.h"
 
+#include "core/interface_text.h"
 #include "core/number_text.h"
 #include "pen.h"
 
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace kvor {
 
@@ -38,7 +40,7 @@ float moved(float value, double before, double after) {
 void DrawTrajectoryAxisNumbers(Canvas& canvas, const AxisScales& scales, char decimalSeparator) {
     if (!scales.Mx) return;
     // The picture runs from -5 to 5 both ways; a text is about a third of a unit high.
-    canvas.print(-4.95f, 4.95f, "x, y: м");
+    canvas.print(-4.95f, 4.95f, Tr("Kvor3m", "x, y: м"));
     for (const int k : {-4, -2, 2, 4}) {
         canvas.print(static_cast<float>(k) + 0.05f, -4.55f, valueAt(k, *scales.Mx, decimalSeparator));
         canvas.print(-4.95f, static_cast<float>(k) + 0.4f, valueAt(k, *scales.Mx, decimalSeparator));
@@ -51,7 +53,7 @@ void DrawTimeGraphAxisNumbers(Canvas& canvas, const AxisScales& scales, const Gr
     if (scales.Mt) {
         for (int x = 2; x <= 12; x += 2)
             canvas.print(static_cast<float>(x) + 0.05f, -3.6f, valueAt(x, *scales.Mt, decimalSeparator));
-        canvas.print(13.3f, -3.6f, "T, с");
+        canvas.print(13.3f, -3.6f, Tr("Kvor3m", "T, с"));
     }
     bool velocities = false;
     for (const GraphCurve& curve : kGraphCurves)
@@ -59,9 +61,10 @@ void DrawTimeGraphAxisNumbers(Canvas& canvas, const AxisScales& scales, const Gr
     struct Column {
         bool plotted;
         const std::optional<double>& scale;
-        const char* heading;
-    } const columns[] = {
-        {velocities, scales.Mv, "V, м/с"}, {true, scales.MF, "F, Н"}, {true, scales.MFq, "Fq, Н"}};
+        std::string_view heading;
+    } const columns[] = {{velocities, scales.Mv, Tr("Kvor3m", "V, м/с")},
+                         {true, scales.MF, Tr("Kvor3m", "F, Н")},
+                         {true, scales.MFq, Tr("Kvor3m", "Fq, Н")}};
     float left = 0.05f;
     for (const Column& column : columns) {
         if (!column.plotted || !column.scale) continue;

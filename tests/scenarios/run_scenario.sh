@@ -25,10 +25,14 @@ if grep -q '^# locale: ru_RU.UTF-8' "$script"; then
     environment+=(LOCPATH="$work/locales" LC_ALL=ru_RU.UTF-8)
 fi
 
+# "# language: en" on a line of its own plays the script with the messages in English.
+options=()
+grep -q '^# language: en$' "$script" && options=(--language en)
+
 mkdir "$work/run"
 cp -r "$folder/experiments" "$folder/../../lessons" "$work/run/"
 status=0
-(cd "$work/run" && env "${environment[@]}" "$batch" "$script" >"$work/stdout" 2>"$work/stderr") || status=$?
+(cd "$work/run" && env "${environment[@]}" "$batch" "${options[@]}" "$script" >"$work/stdout" 2>"$work/stderr") || status=$?
 {
     sed 's/^Text56\t.*/Text56\t(wall clock)/' "$work/stdout"
     sed 's/^/stderr\t/' "$work/stderr"
