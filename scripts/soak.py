@@ -32,7 +32,7 @@ RECORD_LABELS = [["T", "Alfa"], ["m1", "J1", "V1", "w1", "X1", "Y1", "VX1", "VY1
 def program_messages():
     """The message texts as the program declares them, with line breaks written as \\n."""
     source = (ROOT / "src/control/messages.h").read_text(encoding="utf-8")
-    found = re.findall(r'k(\w+) =((?:\s*"(?:[^"\\]|\\.)*")+);', source)
+    found = re.findall(r'k(\w+) =\s*Tr\("Kvor3m",((?:\s*"(?:[^"\\]|\\.)*")+)\);', source)
     return {"".join(re.findall(r'"((?:[^"\\]|\\.)*)"', body)) for name, body in found if name != "Title"}
 
 
