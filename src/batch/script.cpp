@@ -78,6 +78,14 @@ void expectArguments(const std::vector<std::string_view>& args, std::size_t n, s
     if (args.size() != n) fail("expected: " + std::string(usage));
 }
 
+// A command that takes one of two words, as "impacts on|off": true for the first.
+bool firstOfTwo(const std::vector<std::string_view>& args, std::string_view usage, std::string_view first,
+                std::string_view second) {
+    expectArguments(args, 1, usage);
+    if (args[0] != first && args[0] != second) fail("expected: " + std::string(usage));
+    return args[0] == first;
+}
+
 } // namespace
 
 std::optional<TextBox> TextBoxByName(std::string_view name) {
@@ -214,24 +222,18 @@ std::optional<ScriptCommand> ParseScriptLine(std::string_view line) {
         return c;
     }
     if (word == "impacts") {
-        expectArguments(args, 1, "impacts on|off");
         c.kind = Kind::Impacts;
-        if (args[0] != "on" && args[0] != "off") fail("expected: impacts on|off");
-        c.on = args[0] == "on";
+        c.on = firstOfTwo(args, "impacts on|off", "on", "off");
         return c;
     }
     if (word == "contact") {
-        expectArguments(args, 1, "contact exact|fixed");
         c.kind = Kind::Contact;
-        if (args[0] != "exact" && args[0] != "fixed") fail("expected: contact exact|fixed");
-        c.on = args[0] == "exact";
+        c.on = firstOfTwo(args, "contact exact|fixed", "exact", "fixed");
         return c;
     }
     if (word == "answer") {
-        expectArguments(args, 1, "answer yes|no");
         c.kind = Kind::Answer;
-        if (args[0] != "yes" && args[0] != "no") fail("expected: answer yes|no");
-        c.on = args[0] == "yes";
+        c.on = firstOfTwo(args, "answer yes|no", "yes", "no");
         return c;
     }
     fail("unknown command " + std::string(word));
